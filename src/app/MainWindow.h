@@ -1,14 +1,92 @@
-// The main window TForm1: tabs, command buttons, start-up and shutdown.
+// The main window TForm1: tabs, command buttons, start-up and shutdown sequences.
 #pragma once
 
+#include "app/InterfaceTexts.h"
+#include "app/ParameterFile.h"
+
 #include <QMainWindow>
+#include <QStyle>
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QTabWidget;
+class QToolButton;
 
 namespace tessaly::app {
+
+class Tfapropos;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // `programFolder` ends with '/'; the application passes the executable's folder.
+    explicit TForm1(const QString& programFolder, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const QString& programFolder() const { return programFolder_; }
+    ParameterRecord& parameters() { return parameters_; }
+
+    // Runs the first-activation sequence once; later calls do nothing.
+    void RunStartup();
+    // The shutdown sequence; runs once, from closeEvent.
+    void RunShutdown();
+
+    void SetDesignEnabled(bool enabled);
+    bool designEnabled() const { return designEnabled_; }
+
+    // Reads "TESSALY.PAR" into the record (false when it is missing).
+    bool ReadParameterFile();
+    // Gathers the grid state and printer name and rewrites "TESSALY.PAR"; never throws.
+    void WriteParameterFile();
+
+    QString UIText(int n) const;
+
+    // Shows a message box; tests replace it to read the message instead.
+    std::function<void(const QString& caption, const QString& text)> showWarning;
+    const InterfaceTexts& texts() const { return texts_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void spaideClick();
+    void sbinfosClick();
+    void SquitterClick();
+
+private:
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    std::vector<Step> startupSteps();
+    std::vector<Step> shutdownSteps();
+    void runSteps(const std::vector<Step>& steps);
+
+    void buildInterface();
+    QWidget* buildCommandBar();
+    QWidget* buildPrintTab();
+    QToolButton* commandButton(const char* objectName, const QString& text, const char* icon,
+                               QStyle::StandardPixmap fallback);
+
+    void fillPrinterList();
+    void selectStoredPrinter();
+    void applyDesignMarker();
+
+    QString programFolder_;
+    ParameterRecord parameters_;
+    InterfaceTexts texts_;
+    bool firstActivation_ = true;
+    bool shutDown_ = false;
+    bool ready_ = false;      // unit radio buttons convert only while set
+    bool panelReady_ = false; // element panel writes back only while set
+    bool busy_ = false;
+    bool designEnabled_ = true;
+
+    QTabWidget* tabs_ = nullptr;
+    QComboBox* printerList_ = nullptr;
+    Tfapropos* about_ = nullptr;
 };
 
 } // namespace tessaly::app

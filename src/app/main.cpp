@@ -1,5 +1,6 @@
 // Program entry of Tessaly.
 #include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
 
 #include <QApplication>
 
@@ -7,7 +8,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Tessaly"));
-    tessaly::app::TForm1 window;
+    application.setApplicationDisplayName(QStringLiteral("Tessaly"));
+    tessaly::app::TForm1 window(tessaly::app::ProgramFolder());
     window.show();
     return application.exec();
 }

@@ -1,0 +1,109 @@
+#include "app/MainWindow.h"
+#include "app/TempFolder.h"
+
+#include <QComboBox>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using tessaly::app::TForm1;
+
+namespace {
+
+// Runs the window through start-up and closing in the given program folder.
+struct Session {
+    explicit Session(const TempFolder& folder) : window(folder.path())
+    {
+        window.showWarning = [this](const QString& caption, const QString& text) { warnings << caption + ": " + text; };
+        window.RunStartup();
+    }
+    TForm1 window;
+    QStringList warnings;
+};
+
+} // namespace
+
+TEST(Startup, WithoutFilesClosingWritesFrenchParameterFile)
+{
+    TempFolder folder;
+    {
+        Session session(folder);
+        EXPECT_TRUE(session.window.designEnabled());
+        EXPECT_EQ(session.window.windowTitle(), "Tessaly");
+        session.window.close();
+        EXPECT_TRUE(session.warnings.isEmpty());
+    }
+    const QByteArray bytes = folder.read("TESSALY.PAR");
+    ASSERT_EQ(bytes.size(), 236);
+    EXPECT_EQ(bytes.left(8), QByteArray("\x03TLY\x01\x00\x00\x00", 8));
+}
+
+TEST(Startup, LanguageIsWrittenBackUnchanged)
+{
+    TempFolder folder;
+    QByteArray record(236, '\0');
+    record[4] = 2;
+    record[230] = 0x5A;
+    folder.write("TESSALY.PAR", record);
+    {
+        Session session(folder);
+        EXPECT_EQ(session.window.parameters().language(), 2);
+        session.window.close();
+    }
+    const QByteArray bytes = folder.read("TESSALY.PAR");
+    ASSERT_EQ(bytes.size(), 236);
+    EXPECT_EQ(bytes[4], 2);
+    EXPECT_EQ(bytes[230], 0x5A);
+}
+
+TEST(Startup, UnknownStoredPrinterLeavesNoSelection)
+{
+    TempFolder folder;
+    QByteArray record(236, '\0');
+    record[4] = 1;
+    record[8] = 7;
+    record.replace(9, 7, "nowhere");
+    folder.write("TESSALY.PAR", record);
+    Session session(folder);
+    auto* printers = session.window.findChild<QComboBox*>("CombImprimante");
+    ASSERT_NE(printers, nullptr);
+    EXPECT_EQ(printers->currentIndex(), -1);
+}
+
+TEST(Startup, MarkerFileLocksTheDesign)
+{
+    TempFolder folder;
+    folder.write("tessalypb.syp", QByteArray());
+    Session session(folder);
+    EXPECT_FALSE(session.window.designEnabled());
+    EXPECT_FALSE(session.window.findChild<QToolButton*>("spsauve")->isEnabled());
+}
+
+TEST(Startup, GarbageFilesNeverStopStartUp)
+{
+    TempFolder folder;
+    folder.write("TESSALY.PAR", QByteArray("\xff\xfe", 2));
+    folder.write("tessaly.lg", QByteArray("\x00\x01;;\r\n\xff", 7));
+    Session session(folder);
+    EXPECT_EQ(session.window.windowTitle(), "Tessaly");
+    EXPECT_FALSE(QFile::exists(folder.file("TESSALY.PAR")));
+}
+
+TEST(Startup, UnwritableFolderWarnsAndStillCloses)
+{
+    TForm1 window(QStringLiteral("/nonexistent-tessaly-folder/"));
+    QStringList warnings;
+    window.showWarning = [&](const QString& caption, const QString& text) { warnings << caption + ": " + text; };
+    window.RunStartup();
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(warnings, QStringList{"Fichier non sauvegardé !!: Il y a eu un problème"});
+}
+
+TEST(Startup, CommandButtonsCarryTheirNames)
+{
+    TempFolder folder;
+    Session session(folder);
+    for (const char* name : {"spcharge", "spsauve", "spbuttonnouveau", "sbinfos", "spaide", "Squitter"})
+        EXPECT_NE(session.window.findChild<QToolButton*>(name), nullptr) << name;
+    for (const char* name : {"Tabparaetiquette", "TabParapage", "Tabparametres", "tabbasedonnees", "Tabexportation", "tabutilitaires"})
+        EXPECT_NE(session.window.findChild<QWidget*>(name), nullptr) << name;
+}
