@@ -10,7 +10,7 @@
 namespace tessaly::lang {
 namespace {
 
-constexpr int kHeaderLines = 10; // lines before the first text line
+constexpr int kIgnoredHeaderLines = 7; // lines 4 to 10
 
 bool hasNonSpace(std::string_view s) { return s.find_first_not_of(' ') != std::string_view::npos; }
 
@@ -96,7 +96,8 @@ void Tgerelanguage::readFile()
     advance();
     charset_ = ParseDecimal(file.ColumnView(2), 1);
     charsetRead_ = true;
-    for (int line = 3; line < kHeaderLines; ++line)
+    advance(); // to line 4
+    for (int line = 0; line < kIgnoredHeaderLines; ++line)
         advance();
 
     for (int k = 0; k < kTextCount && !file.AtEnd(); ++k) {
