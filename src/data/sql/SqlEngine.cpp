@@ -1,0 +1,109 @@
+#include "data/sql/SqlEngine.h"
+
+#include "data/dbf/DbfTable.h"
+#include "data/sql/SqlError.h"
+#include "data/sql/SqlText.h"
+
+#include <sqlite3.h>
+
+namespace tessaly::data {
+namespace {
+
+struct Statement {
+    sqlite3_stmt* stmt;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+} // namespace
+
+SqlEngine::SqlEngine(DbfTableProvider& provider, std::string tableName)
+    : provider_(provider), tableName_(std::move(tableName))
+{
+    if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db_);
+        throw SqlError("Could not start the SQL engine");
+    }
+    RegisterDbfModule(db_, provider_);
+}
+
+SqlEngine::~SqlEngine() { sqlite3_close(db_); }
+
+void SqlEngine::forgetTable()
+{
+    if (!declaredFields_.empty())
+        sqlite3_exec(db_, ("DROP TABLE IF EXISTS \"" + tableName_ + "\"").c_str(), nullptr, nullptr, nullptr);
+    declaredFields_.clear();
+}
+
+void SqlEngine::declareTable()
+{
+    std::vector<std::string> fields;
+    try {
+        fields = provider_.table().fieldDescriptorTexts();
+    } catch (const std::exception& e) {
+        throw SqlError(e.what());
+    }
+    if (fields == declaredFields_)
+        return;
+    forgetTable();
+    char* error = nullptr;
+    const std::string create = "CREATE VIRTUAL TABLE \"" + tableName_ + "\" USING tessaly_dbf";
+    if (sqlite3_exec(db_, create.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw SqlError(message);
+    }
+    declaredFields_ = std::move(fields);
+}
+
+sqlite3_stmt* SqlEngine::prepare(std::string_view statement)
+{
+    declareTable();
+    const std::string sql = ConvertDoubleQuotedLiterals(statement);
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK)
+        throw SqlError(sqlite3_errmsg(db_));
+    if (!stmt)
+        throw SqlError("The statement is empty");
+    for (; tail && *tail; ++tail)
+        if (*tail != ' ' && *tail != ';' && *tail != '\t' && *tail != '\r' && *tail != '\n') {
+            sqlite3_finalize(stmt);
+            throw SqlError("Only one statement can be run at a time");
+        }
+    return stmt;
+}
+
+RowSet SqlEngine::query(std::string_view statement)
+{
+    Statement s{prepare(statement)};
+    const int columns = sqlite3_column_count(s.stmt);
+    std::vector<std::string> names;
+    for (int i = 0; i < columns; ++i)
+        names.emplace_back(sqlite3_column_name(s.stmt, i));
+    RowSet rows(std::move(names));
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s.stmt, i));
+            rows.addValue(text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(s.stmt, i)))
+                               : std::string_view());
+        }
+    }
+    if (rc != SQLITE_DONE)
+        throw SqlError(sqlite3_errmsg(db_));
+    return rows;
+}
+
+int SqlEngine::execute(std::string_view statement)
+{
+    Statement s{prepare(statement)};
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        throw SqlError(sqlite3_errmsg(db_));
+    return sqlite3_changes(db_);
+}
+
+} // namespace tessaly::data

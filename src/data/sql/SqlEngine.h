@@ -1,0 +1,45 @@
+// An SQLite connection on which one dBase table file is the table `article`.
+#pragma once
+
+#include "data/sql/DbfModule.h"
+#include "data/sql/RowSet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace tessaly::data {
+
+class SqlEngine {
+public:
+    // The table is declared under `tableName` on first use and again whenever the fields of
+    // the provider's table change (a rebuilt table file).
+    SqlEngine(DbfTableProvider& provider, std::string tableName);
+    ~SqlEngine();
+    SqlEngine(const SqlEngine&) = delete;
+    SqlEngine& operator=(const SqlEngine&) = delete;
+
+    // Runs one statement that returns rows and copies them. The text is the program's: its
+    // double-quoted literals are turned into SQL literals first. Throws SqlError with the
+    // engine's message.
+    RowSet query(std::string_view statement);
+    // Runs one statement that returns no rows; returns the number of rows it changed.
+    int execute(std::string_view statement);
+
+    // Forgets the declared table (its file was closed or replaced).
+    void forgetTable();
+
+private:
+    void declareTable();
+    sqlite3_stmt* prepare(std::string_view statement);
+
+    DbfTableProvider& provider_;
+    std::string tableName_;
+    sqlite3* db_ = nullptr;
+    std::vector<std::string> declaredFields_;
+};
+
+} // namespace tessaly::data
