@@ -62,13 +62,15 @@ void ean13(std::string_view text, const EncodeOptions& options, std::string& mod
 
 void upcA(const EncodeOptions& options, Encoding& out)
 {
-    out.text = zeroPad(out.text, 12);
     if (options.checksum) {
-        // Like UPC-E, UPC-A always takes the modulo-10 digit: without it the text would
-        // be one digit short of the twelve the bars need.
+        // The text is the number without its check digit (or with one to replace): padding
+        // to 11 first keeps every digit typed. Like UPC-E, UPC-A always takes the modulo-10
+        // digit, as the bars need twelve digits whatever the method.
+        out.text = zeroPad(out.text, 11);
         out.text.resize(11);
         out.text.push_back(modulo10CheckDigit(out.text));
     }
+    out.text = zeroPad(out.text, 12);
     out.modules += kGuard;
     for (int i = 0; i < 6; ++i)
         appendSetA(out.modules, out.text[i]);
@@ -82,7 +84,9 @@ void upcA(const EncodeOptions& options, Encoding& out)
 // number system (E0: row as is, E1: row inverted).
 void upcE(bool system1, const EncodeOptions& options, Encoding& out)
 {
-    out.text = zeroPad(out.text, 7);
+    // With the check digit to add, six digits are padded to six, not seven, so the last
+    // one typed is not pushed out by the check digit.
+    out.text = zeroPad(out.text, options.checksum ? 6 : 7);
     const char c = modulo10CheckDigit(std::string_view(out.text).substr(0, 6));
     if (options.checksum) {
         out.text.resize(6);
