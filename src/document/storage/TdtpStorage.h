@@ -82,16 +82,16 @@ private:
     Entry* Find(const QString& name);
     const Entry* Find(const QString& name) const;
     void ResetToMemory();
-    void ReadIndexOf(BlockStore& store, bool own);
-    void WriteOwnIndex();
-    qint64 OwnIndexSize(qint64 extraNameLength) const;
-    qint64 PlaceBlock(qint64 size, const Entry* relocated, qint64 indexEnd) const;
+    void AdoptOwnStore(std::unique_ptr<BlockStore> store);
+    qint64 OwnIndexEnd() const;
+    qint64 PlaceBlock(qint64 size, qint64 indexEnd) const;
     void MakeRoomForIndex(qint64 indexEnd);
-    void MoveBlock(Entry& entry, qint64 to);
-    void StoreOwn(Entry& entry, QByteArrayView data);
+    qint64 PrepareBlock(Entry& entry, qint64 size);
     void EnsureCapacity(qint64 end);
+    void WriteOwnIndex();
     void MaterializeSource();
     void WritePacked(QIODevice& device);
+    bool IsSameFileUnlocked(const QString& fileName) const;
 
     std::vector<Entry> entries_;
     std::unique_ptr<BlockStore> own_;       // memory, temporary file or live file
