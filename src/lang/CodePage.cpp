@@ -1,19 +1,30 @@
-// Windows-1252 <-> UTF-8 conversion and UTF-8 validation.
+// Windows single-byte code pages <-> UTF-8, and UTF-8 validation.
 #include "lang/CodePage.h"
 
-#include <array>
+#include "lang/CodePageTables.h"
+
 #include <cstdint>
 
 namespace tessaly::lang {
 namespace {
 
-// Code points of the bytes 80..9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98
-};
+using namespace detail;
+
+const CodePageTable& tableOf(int codePage)
+{
+    switch (codePage) {
+    case 874: return kCp874;
+    case 1250: return kCp1250;
+    case 1251: return kCp1251;
+    case 1253: return kCp1253;
+    case 1254: return kCp1254;
+    case 1255: return kCp1255;
+    case 1256: return kCp1256;
+    case 1257: return kCp1257;
+    case 1258: return kCp1258;
+    default: return kCp1252;
+    }
+}
 
 void appendUtf8(std::string& out, char32_t c)
 {
@@ -67,42 +78,58 @@ std::size_t decodeUtf8(std::string_view s, std::size_t pos, char32_t& c)
 
 } // namespace
 
-std::string Windows1252ToUtf8(std::string_view bytes)
+bool IsKnownCodePage(int codePage) { return codePage == 874 || (codePage >= 1250 && codePage <= 1258); }
+
+int CodePageOfCharset(int charset)
 {
+    switch (charset) {
+    case 238: return 1250;
+    case 204: return 1251;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 163: return 1258;
+    case 222: return 874;
+    default: return 1252;
+    }
+}
+
+std::string SingleByteToUtf8(std::string_view bytes, int codePage)
+{
+    const CodePageTable& table = tableOf(codePage);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
         const auto b = static_cast<std::uint8_t>(ch);
         if (b < 0x80)
             out += ch;
-        else if (b < 0xA0)
-            appendUtf8(out, kHighControls[b - 0x80]);
         else
-            appendUtf8(out, b);
+            appendUtf8(out, table[b - 0x80]);
     }
     return out;
 }
 
-std::string Utf8ToWindows1252(std::string_view utf8, char replacement)
+std::string Utf8ToSingleByte(std::string_view utf8, int codePage, char replacement)
 {
+    const CodePageTable& table = tableOf(codePage);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t c = 0;
         const std::size_t length = decodeUtf8(utf8, pos, c);
         pos += length ? length : 1;
-        if (!length) {
-            out += replacement;
-        } else if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out += static_cast<char>(c);
-        } else {
-            char mapped = replacement;
-            for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-                if (kHighControls[i] == c)
+        char mapped = replacement;
+        if (length && c < 0x80) {
+            mapped = static_cast<char>(c);
+        } else if (length && c != 0xFFFD) {
+            for (std::size_t i = 0; i < table.size(); ++i) {
+                if (table[i] == c)
                     mapped = static_cast<char>(0x80 + i);
             }
-            out += mapped;
         }
+        out += mapped;
     }
     return out;
 }

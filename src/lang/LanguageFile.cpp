@@ -109,6 +109,7 @@ void Tgerelanguage::readFile()
     file.Close();
 
     // The texts are kept as UTF-8 whatever the file's character set.
+    const int codePage = CodePageOfCharset(charset_);
     bool utf8 = file.HadByteOrderMark();
     if (!utf8) {
         utf8 = true;
@@ -116,7 +117,7 @@ void Tgerelanguage::readFile()
             utf8 = utf8 && IsValidUtf8(text);
     }
     for (std::string& text : texts_)
-        text = utf8 ? SanitizeUtf8(text) : Windows1252ToUtf8(text);
+        text = utf8 ? SanitizeUtf8(text) : SingleByteToUtf8(text, codePage);
 }
 
 } // namespace tessaly::lang

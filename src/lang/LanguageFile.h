@@ -13,7 +13,8 @@ inline constexpr const char* kLanguageFileName = "tessaly.lg";
 // column 2 the interface font name, line 3 column 2 its character set; lines 4 to 10 are
 // ignored; line 11 + k gives text k + 1 (column 2 when it holds anything besides spaces, else
 // column 1), for at most 300 texts. Texts are kept as UTF-8: a file that is valid UTF-8 (with
-// or without a byte order mark) is read as UTF-8, any other as Windows-1252.
+// or without a byte order mark) is read as UTF-8, any other in the Windows code page of its
+// character set (238 -> 1250, 204 -> 1251, ...; 1252 for 0, 1 and unknown sets).
 class Tgerelanguage {
 public:
     static constexpr int kTextCount = 300;

@@ -17,6 +17,18 @@ TEST(CodePage, Windows1252RoundTripsEveryByte)
     EXPECT_EQ(Windows1252ToUtf8("\x80\xE9\x9C"), "\xE2\x82\xAC\xC3\xA9\xC5\x93");
 }
 
+TEST(CodePage, OtherCodePagesByCharset)
+{
+    EXPECT_EQ(CodePageOfCharset(238), 1250);
+    EXPECT_EQ(CodePageOfCharset(0), 1252);
+    EXPECT_EQ(CodePageOfCharset(1), 1252);
+    EXPECT_EQ(SingleByteToUtf8("\xB9", 1250), "\xC4\x85");         // a with ogonek
+    EXPECT_EQ(SingleByteToUtf8("\xC0", 1251), "\xD0\x90");         // Cyrillic A
+    EXPECT_EQ(SingleByteToUtf8("\xC1", 1253), "\xCE\x91");         // Greek Alpha
+    EXPECT_EQ(SingleByteToUtf8("\xE9", 999), "\xC3\xA9");          // unknown: 1252
+    EXPECT_EQ(Utf8ToSingleByte("\xD0\x90\xC3\xA9", 1251), "\xC0?"); // no e acute in 1251
+}
+
 TEST(CodePage, Utf8Validation)
 {
     EXPECT_TRUE(IsValidUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80"));

@@ -110,6 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
                          {{1, "D\xC3\xA9" "finition"}, {2, "\xE2\x82\xAC 5"}},
                          "Arial",
                          0},
+        LanguageFileCase{"CharsetChoosesTheCodePage",
+                         header("Arial", "204") + "\xCF\xF0\xE8\xED\xF2\n",
+                         true,
+                         {{1, "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBD\xD1\x82"}}, // Cyrillic "Print"
+                         "Arial",
+                         204},
         LanguageFileCase{"Utf8IsKept", header() + "D\xC3\xA9" "finition\n", true, {{1, "D\xC3\xA9" "finition"}}, "Arial", 0},
         LanguageFileCase{"Utf8WithByteOrderMark",
                          "\xEF\xBB\xBF" + header("Ar\xC3\xAD" "al") + "\xC3\xA9t\xC3\xA9\n",
