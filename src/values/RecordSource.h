@@ -1,10 +1,11 @@
 // The fields f1..f15 of the current article record, as value resolution reads them.
 #pragma once
 
+#include "data/CurrentRecordSource.h"
+
 #include <QString>
 
 #include <stdexcept>
-#include <string>
 
 namespace tessaly::values {
 
@@ -14,16 +15,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The current record of the article data set. Implementations return the UTF-8 text of field
-// "f"n and may throw for numbers outside 1..15; the print run positions the record first.
-class RecordSource {
-public:
-    virtual ~RecordSource() = default;
-    virtual std::string field(int n) const = 0;
-};
+// The current record of the article list; the print run positions it before resolving a label.
+using RecordSource = data::CurrentRecordSource;
 
 // `fvaleurchamp`: the value of field "f"n of the current record. Throws ValueSourceError for a
-// number outside 1..15, so a damaged field number never reaches the data set.
+// number outside 1..15, so a damaged field number stops the label's resolution.
 QString fvaleurchamp(const RecordSource& record, int n);
 
 } // namespace tessaly::values

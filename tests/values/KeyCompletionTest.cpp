@@ -36,9 +36,10 @@ TEST(CompleteWithKey, PadsCutsAndAppendsTheKey)
             << c.value << " " << c.keyType;
 }
 
-TEST(CompleteWithKey, NonAsciiCharactersCountZeroAndStay)
+TEST(CompleteWithKey, CharactersCountAsOneEachAndCountZero)
 {
     EXPECT_EQ(CompleteWithKey(QStringLiteral("12345é789012"), QStringLiteral("EAN13")), QStringLiteral("12345é7890126"));
+    EXPECT_EQ(CompleteWithKey(QStringLiteral("€1"), QStringLiteral("EAN8")), QStringLiteral("00000?17"));
 }
 
 TEST(KeyTypes, OfferedAndDefaultPerSymbology)
@@ -56,6 +57,7 @@ TEST(KeyTypes, OfferedAndDefaultPerSymbology)
         {TBarcodeType::bcCodeEAN128C, {"", "EAN14", "SSCC"}, ""},
         {TBarcodeType::bcCode39, {""}, ""},
         {TBarcodeType::bcCodeUPC_E0, {""}, ""},
+        {static_cast<TBarcodeType>(99), {""}, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(OfferedKeyTypes(c.type), c.offered) << static_cast<int>(c.type);

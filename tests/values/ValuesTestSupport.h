@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +23,10 @@ public:
     std::map<int, std::string> values;
     mutable int reads = 0;
 
-    std::string field(int n) const override
+    bool hasCurrentRecord() const override { return true; }
+    std::int64_t recordNumber() const override { return 1; }
+    std::optional<std::int64_t> quantity() const override { return 1; }
+    std::string fieldValue(int n) const override
     {
         ++reads;
         if (n < 1 || n > 15)
