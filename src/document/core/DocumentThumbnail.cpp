@@ -1,0 +1,74 @@
+// Rendering whole pages: page images for printing and export, and the page thumbnails.
+#include "document/core/Document.h"
+
+#include "document/raster/Resampler.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessaly::document {
+
+QImage TdtpDocument::RenderPageImage(int index, float dpm, TDeviceType device, float cacheDpm)
+{
+    TdtpPage* page = Pages(index);
+    if (!page || !(dpm > 0))
+        return {};
+    page->EnsureLoaded();
+    const double width = std::round(double(page->DocWidth()) * dpm);
+    const double height = std::round(double(page->DocHeight()) * dpm);
+    if (!(width >= 1 && height >= 1 && width * height <= 1.0e9))
+        return {};
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    image.fill(0);
+    TDeviceContext dc = PrintContext(dpm);
+    dc.Device = device;
+    dc.BackColor = ColorToRgb(page->PageColor(), 0);
+    dc.RenderDpm = cacheDpm > 0 ? cacheDpm : dpm;
+    BeginPrinting();
+    RenderShape(*page, image, QRectF(0, 0, width / dpm, height / dpm), true, dc);
+    EndPrinting();
+    return image;
+}
+
+void TdtpDocument::UpdateThumbnail(int index)
+{
+    TdtpPage* page = Pages(index);
+    if (!page || FThumbnailWidth <= 2 || FThumbnailHeight <= 2 || FThumbnailWidth > 4096 || FThumbnailHeight > 4096)
+        return;
+    QImage thumbnail(FThumbnailWidth, FThumbnailHeight, QImage::Format_RGB32);
+    thumbnail.fill(ColorToRgb(FColor));
+    const QRect inner(1, 1, FThumbnailWidth - 2, FThumbnailHeight - 2);
+    const double w = page->DocWidth(), h = page->DocHeight();
+    if (w > 0 && h > 0) {
+        const double scale = std::min(inner.width() / w, inner.height() / h);
+        const QSize fitted(std::max(1, int(std::lround(w * scale))), std::max(1, int(std::lround(h * scale))));
+        const QRect place(inner.left() + (inner.width() - fitted.width()) / 2,
+                          inner.top() + (inner.height() - fitted.height()) / 2, fitted.width(), fitted.height());
+        // A thumbnail needs no more than a few page pixels per thumbnail pixel.
+        const float dpm = float(std::min<double>(FRenderDpm, scale * 4));
+        const QImage page32 = RenderPageImage(index, dpm, TDeviceType::dtPrinter, std::min(FRenderDpm, kDpm150));
+        QPainter painter(&thumbnail);
+        if (!page32.isNull())
+            painter.drawImage(place.topLeft(), Stretch(page32, fitted, TdtpStretchFilter::sfLinear));
+        painter.setPen(Qt::black);
+        painter.drawRect(place.adjusted(-1, -1, 0, 0));
+    }
+    page->SetThumbnail(thumbnail.convertToFormat(QImage::Format_RGB888));
+    PageChanged(page);
+}
+
+QImage TdtpDocument::GetThumbnail(int index)
+{
+    TdtpPage* page = Pages(index);
+    if (!page)
+        return {};
+    if (page->ThumbnailStale() && page->Loaded())
+        UpdateThumbnail(index);
+    return page->Thumbnail();
+}
+
+}  // namespace tessaly::document

@@ -1,0 +1,16 @@
+// Text forms of old values in undo records: locale-independent numbers and Booleans.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tessaly::document {
+
+QString UndoFloatText(double value);  // shortest text that reads back to the same float
+std::optional<double> ParseUndoFloat(const QString& text);  // accepts "," as the decimal separator
+std::optional<long long> ParseUndoInt(const QString& text);
+inline QString UndoBoolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+bool ParseUndoBool(const QString& text);
+
+}  // namespace tessaly::document
