@@ -2,6 +2,7 @@
 
 #include "data/dbf/DbfError.h"
 #include "data/dbf/FieldCodec.h"
+#include "lang/CodePage.h"
 
 #include <cerrno>
 #include <chrono>
@@ -250,6 +251,20 @@ void DbfTable::setField(std::string& record, int field, std::string_view value) 
 {
     const DbfField& f = header_.fields.at(static_cast<std::size_t>(field));
     EncodeField(f, value, record.data() + f.offset);
+}
+
+void DbfTable::setFieldBytes(std::string& record, int field, std::string_view bytes) const
+{
+    const DbfField& f = header_.fields.at(static_cast<std::size_t>(field));
+    if (f.type != 'C') {
+        setField(record, field, lang::Windows1252ToUtf8(bytes));
+        return;
+    }
+    const auto width = static_cast<std::size_t>(f.width);
+    const std::size_t used = std::min(width, bytes.size());
+    char* slot = record.data() + f.offset;
+    std::memcpy(slot, bytes.data(), used);
+    std::memset(slot + used, ' ', width - used);
 }
 
 bool DbfTable::lockAppend() { return !readOnly_ && LockByte(fd_, kLockBase - 1, F_WRLCK); }

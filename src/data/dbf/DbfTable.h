@@ -47,6 +47,8 @@ public:
     std::string blankRecord() const;
     // Throws DbfValueError when the value does not fit the field.
     void setField(std::string& record, int field, std::string_view value) const;
+    // Puts bytes already in the table's code page into a text field, cut to its width.
+    void setFieldBytes(std::string& record, int field, std::string_view bytes) const;
 
     // Locks wait a short while for another holder; they return false when not granted.
     bool lockAppend();
