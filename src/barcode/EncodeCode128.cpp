@@ -10,25 +10,38 @@ namespace {
 
 namespace p = patterns;
 
+// The patterns as module codes, converted once: each starts with a bar.
+using ModulePattern = std::array<char, 6>;
+constexpr std::array<ModulePattern, p::kCode128.size()> makeModulePatterns()
+{
+    std::array<ModulePattern, p::kCode128.size()> table{};
+    for (std::size_t v = 0; v < table.size(); ++v)
+        for (std::size_t i = 0; i < 6; ++i)
+            table[v][i] = static_cast<char>((i % 2 == 0 ? '5' : '0') + (p::kCode128[v][i] - '1'));
+    return table;
+}
+constexpr auto kModulePatterns = makeModulePatterns();
+
 // Accumulates values, their patterns and the weighted check sum.
 struct Code128Writer {
     std::string& modules;
     int sum = 0;
     int position = 1;
 
+    void append(int value) { modules.append(kModulePatterns[value].data(), 6); }
     void start(int value)
     {
         sum = value;
-        appendWidthDigits(modules, p::kCode128[value]);
+        append(value);
     }
     void emit(int value)
     {
         sum += value * position++;
-        appendWidthDigits(modules, p::kCode128[value]);
+        append(value);
     }
     void finish()
     {
-        appendWidthDigits(modules, p::kCode128[sum % 103]);
+        append(sum % 103);
         appendWidthDigits(modules, p::kCode128Stop);
     }
 };
@@ -92,13 +105,12 @@ void encodeCode128(TBarcodeType type, const EncodeOptions& options, Encoding& ou
     out.modules.reserve(out.modules.size() + (out.text.size() + 6) * 6);
     Code128Writer writer{out.modules};
     writer.start(startValue(type));
-    std::string data = out.text;
-    if (isEan128(type)) {
+    if (isEan128(type))
         writer.emit(p::kCode128Fnc1);
-        if (options.checksum)
-            appendCheckDigit(data, options.method);
-    }
     if (type == bcCode128C || type == bcCodeEAN128C) {
+        std::string data = out.text;
+        if (isEan128(type) && options.checksum)
+            appendCheckDigit(data, options.method);
         std::size_t digits = 0;
         for (char c : data)
             digits += c != kFnc1;
@@ -108,7 +120,12 @@ void encodeCode128(TBarcodeType type, const EncodeOptions& options, Encoding& ou
         }
         encodeSetC(data, writer);
     } else {
-        encodeSetAB(data, type == bcCode128A || type == bcCodeEAN128A, writer);
+        const bool setA = type == bcCode128A || type == bcCodeEAN128A;
+        encodeSetAB(out.text, setA, writer);
+        if (isEan128(type) && options.checksum && options.method == csmModulo10) {
+            const char check = modulo10CheckDigit(out.text);
+            encodeSetAB(std::string_view(&check, 1), setA, writer);
+        }
     }
     writer.finish();
 }

@@ -18,11 +18,33 @@ Element ModuleWidths::element(char code) const
     throw BarcodeError(std::string(kEngineClassName) + ": internal Error");
 }
 
+namespace {
+
+// Width class (0-3) of each module code, or -1 for a byte that is not one.
+constexpr std::array<signed char, 256> makeWidthClasses()
+{
+    std::array<signed char, 256> classes{};
+    classes.fill(-1);
+    for (int i = 0; i < 4; ++i) {
+        classes['0' + i] = static_cast<signed char>(i);
+        classes['5' + i] = static_cast<signed char>(i);
+        classes['A' + i] = static_cast<signed char>(i);
+    }
+    return classes;
+}
+constexpr auto kWidthClasses = makeWidthClasses();
+
+} // namespace
+
 int ModuleWidths::total(std::string_view modules) const
 {
     int sum = 0;
-    for (char code : modules)
-        sum += element(code).width;
+    for (char code : modules) {
+        const int widthClass = kWidthClasses[static_cast<unsigned char>(code)];
+        if (widthClass < 0)
+            element(code); // throws the internal error
+        sum += width[widthClass];
+    }
     return sum;
 }
 
