@@ -138,3 +138,58 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace tessaly::barcode
+
+namespace tessaly::barcode {
+namespace {
+
+// Bars cover exactly their width in pixels: a row through the bars reproduces the module
+// string scaled by the module width.
+TEST(RenderPixels, BarsCoverWholeModules)
+{
+    TAsBarcode barcode;
+    barcode.SetTyp(bcCode128B);
+    barcode.SetText("Tessaly 1");
+    const QImage image = render(barcode);
+    const Encoding encoding = encode(bcCode128B, "Tessaly 1");
+    std::string expected;
+    for (char code : encoding.modules) {
+        const Element e = moduleWidths(kModule, 2.0).element(code);
+        expected.append(static_cast<std::size_t>(e.width), e.kind == ElementKind::Space ? '0' : '1');
+    }
+    const uchar* row = image.constScanLine(kQuiet + 20);
+    std::string seen;
+    for (int x = kQuiet; x < kQuiet + static_cast<int>(expected.size()); ++x)
+        seen.push_back(row[x] < 128 ? '1' : '0');
+    EXPECT_EQ(seen, expected);
+    EXPECT_GT(image.constScanLine(kQuiet + 20)[kQuiet - 1], 128); // quiet zone left white
+}
+
+// A quarter turn still reads, from the rotated image.
+TEST(RenderDecodeRotated, QuarterTurnDecodes)
+{
+    TAsBarcode barcode;
+    barcode.SetTyp(bcCode39);
+    barcode.SetText("ROTATED 90");
+    barcode.SetModul(kModule);
+    barcode.SetHeight(40 * kModule);
+    barcode.SetAngle(90);
+    barcode.SetLeft(kQuiet);
+    barcode.SetTop(kQuiet);
+    const int width = barcode.Width();
+    QImage image(40 * kModule + 2 * kQuiet, width + 2 * kQuiet, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintBarcode(painter, barcode);
+    painter.end();
+    const ZXing::ImageView view(image.constBits(), image.width(), image.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(image.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(BarcodeFormat::Code39);
+    hints.setTryRotate(true);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    ASSERT_TRUE(result.isValid());
+    EXPECT_EQ(result.text(), "ROTATED 90");
+}
+
+} // namespace
+} // namespace tessaly::barcode
