@@ -19,18 +19,6 @@ int sumFromLeft(std::string_view digits, int first)
     return sum;
 }
 
-// Weights 3, 1, 3 ... from the rightmost digit.
-int sumFromRight(std::string_view digits)
-{
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum += weight * digitValue(*it);
-        weight = 4 - weight;
-    }
-    return sum;
-}
-
 std::string withKey(std::string_view digits, int key)
 {
     std::string out(digits);
@@ -55,7 +43,7 @@ std::string rightKey(std::string_view digits, std::size_t length)
 {
     if (digits.size() != length)
         return {};
-    return withKey(digits, fromThousand(sumFromRight(digits)));
+    return withKey(digits, fromThousand(weightedSumFromRight(digits)));
 }
 
 // Left-pad with "0" to `length`, then keep the leftmost `length` characters.
@@ -82,7 +70,7 @@ std::string SsccKey(std::string_view digits) { return rightKey(digits, 17); }
 
 std::string Modulo10Key(std::string_view digits)
 {
-    return withKey(digits, fromThousand(sumFromRight(digits)));
+    return withKey(digits, fromThousand(weightedSumFromRight(digits)));
 }
 
 std::string IsbnKey(std::string_view digits)

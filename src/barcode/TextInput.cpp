@@ -35,7 +35,7 @@ std::string zeroPad(std::string_view text, std::size_t length)
     return padded;
 }
 
-char modulo10CheckDigit(std::string_view digits)
+int weightedSumFromRight(std::string_view digits)
 {
     int sum = 0;
     int weight = 3;
@@ -43,7 +43,12 @@ char modulo10CheckDigit(std::string_view digits)
         sum += weight * digitValue(*it);
         weight = 4 - weight;
     }
-    const int r = sum % 10;
+    return sum;
+}
+
+char modulo10CheckDigit(std::string_view digits)
+{
+    const int r = weightedSumFromRight(digits) % 10;
     return static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
 }
 

@@ -21,6 +21,9 @@ bool isDigitText(std::string_view text, bool allowFnc1);
 // Prefixes "0" until the text has `length` characters; a longer text stays as it is.
 std::string zeroPad(std::string_view text, std::size_t length);
 
+// Sum of the digits weighted 3, 1, 3 ... from the rightmost character, non-digits counting 0.
+int weightedSumFromRight(std::string_view digits);
+
 // Check digit of the modulo-10 method: weights 3, 1, 3 ... from the rightmost character,
 // non-digits counting 0; the digit brings the sum up to a multiple of 10.
 char modulo10CheckDigit(std::string_view digits);

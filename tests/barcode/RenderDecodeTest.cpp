@@ -1,6 +1,7 @@
 // Barcodes painted through the QPainter adapter and read back by ZXing: every symbology a
 // reader knows must decode to the value it was given.
 #define ZX_USE_UTF8 1
+#include "TestHelpers.h"
 #include "barcode/AsBarcode.h"
 #include "barcode/qt/BarcodePainter.h"
 
@@ -151,11 +152,7 @@ TEST(RenderPixels, BarsCoverWholeModules)
     barcode.SetText("Tessaly 1");
     const QImage image = render(barcode);
     const Encoding encoding = encode(bcCode128B, "Tessaly 1");
-    std::string expected;
-    for (char code : encoding.modules) {
-        const Element e = moduleWidths(kModule, 2.0).element(code);
-        expected.append(static_cast<std::size_t>(e.width), e.kind == ElementKind::Space ? '0' : '1');
-    }
+    const std::string expected = test::toBits(encoding.modules, moduleWidths(kModule, 2.0));
     const uchar* row = image.constScanLine(kQuiet + 20);
     std::string seen;
     for (int x = kQuiet; x < kQuiet + static_cast<int>(expected.size()); ++x)
