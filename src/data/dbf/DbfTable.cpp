@@ -172,7 +172,6 @@ void DbfTable::map(std::uint64_t size)
     void* p = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
     if (p == MAP_FAILED)
         throw DbfError("Could not read the table file \"" + path_ + "\": " + std::strerror(errno));
-    ::madvise(p, size, MADV_SEQUENTIAL);
     data_ = static_cast<const char*>(p);
     mappedSize_ = size;
 }
@@ -220,22 +219,9 @@ std::vector<std::string> DbfTable::fieldDescriptorTexts() const
     return texts;
 }
 
-void DbfTable::checkRecord(std::uint32_t record) const
+void DbfTable::recordOutOfRange(std::uint32_t record) const
 {
-    if (record >= header_.recordCount)
-        throw DbfError("Record " + std::to_string(record + 1) + " is beyond the end of the table");
-}
-
-std::string_view DbfTable::recordBytes(std::uint32_t record) const
-{
-    checkRecord(record);
-    return {data_ + header_.headerLength + std::uint64_t(record) * header_.recordLength, header_.recordLength};
-}
-
-std::string_view DbfTable::rawField(std::uint32_t record, int field) const
-{
-    const DbfField& f = header_.fields.at(static_cast<std::size_t>(field));
-    return recordBytes(record).substr(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
+    throw DbfError("Record " + std::to_string(record + 1) + " is beyond the end of the table");
 }
 
 std::string DbfTable::text(std::uint32_t record, int field) const { return DecodeText(rawField(record, field)); }

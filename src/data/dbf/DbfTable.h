@@ -38,8 +38,16 @@ public:
     void refresh();
 
     bool isDeleted(std::uint32_t record) const { return recordBytes(record)[0] == kDeletedMark; }
-    std::string_view recordBytes(std::uint32_t record) const;
-    std::string_view rawField(std::uint32_t record, int field) const;
+    std::string_view recordBytes(std::uint32_t record) const
+    {
+        checkRecord(record);
+        return {data_ + header_.headerLength + std::uint64_t(record) * header_.recordLength, header_.recordLength};
+    }
+    std::string_view rawField(std::uint32_t record, int field) const
+    {
+        const DbfField& f = header_.fields.at(static_cast<std::size_t>(field));
+        return recordBytes(record).substr(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
+    }
     std::string text(std::uint32_t record, int field) const;
     std::optional<std::int64_t> integer(std::uint32_t record, int field) const;
 
@@ -81,7 +89,12 @@ private:
     void unmap();
     void openFile();
     std::uint64_t fileSize() const;
-    void checkRecord(std::uint32_t record) const;
+    void checkRecord(std::uint32_t record) const
+    {
+        if (record >= header_.recordCount)
+            recordOutOfRange(record);
+    }
+    [[noreturn]] void recordOutOfRange(std::uint32_t record) const;
 
     std::string path_;
     bool readOnly_ = false;

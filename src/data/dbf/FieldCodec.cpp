@@ -54,9 +54,19 @@ std::string FormatNumber(const DbfField& field, std::string_view value)
 
 std::string_view TrimTrailingBlanks(std::string_view raw)
 {
-    while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0'))
-        raw.remove_suffix(1);
-    return raw;
+    // Wide fields are mostly padding: skip it eight bytes at a time.
+    constexpr std::uint64_t kBlanks = 0x2020202020202020ull;
+    std::size_t size = raw.size();
+    while (size >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, raw.data() + size - 8, 8);
+        if (word != kBlanks)
+            break;
+        size -= 8;
+    }
+    while (size > 0 && (raw[size - 1] == ' ' || raw[size - 1] == '\0'))
+        --size;
+    return raw.substr(0, size);
 }
 
 std::string DecodeText(std::string_view raw) { return lang::Windows1252ToUtf8(TrimTrailingBlanks(raw)); }

@@ -14,6 +14,26 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+RowSet CollectRows(sqlite3* db, sqlite3_stmt* stmt)
+{
+    const int columns = sqlite3_column_count(stmt);
+    std::vector<std::string> names;
+    for (int i = 0; i < columns; ++i)
+        names.emplace_back(sqlite3_column_name(stmt, i));
+    RowSet rows(std::move(names));
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            rows.addValue(text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
+                               : std::string_view());
+        }
+    }
+    if (rc != SQLITE_DONE)
+        throw SqlError(sqlite3_errmsg(db));
+    return rows;
+}
+
 } // namespace
 
 SqlEngine::SqlEngine(DbfTableProvider& provider, std::string tableName)
@@ -77,22 +97,18 @@ sqlite3_stmt* SqlEngine::prepare(std::string_view statement)
 RowSet SqlEngine::query(std::string_view statement)
 {
     Statement s{prepare(statement)};
-    const int columns = sqlite3_column_count(s.stmt);
-    std::vector<std::string> names;
-    for (int i = 0; i < columns; ++i)
-        names.emplace_back(sqlite3_column_name(s.stmt, i));
-    RowSet rows(std::move(names));
-    int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s.stmt, i));
-            rows.addValue(text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(s.stmt, i)))
-                               : std::string_view());
-        }
+    return CollectRows(db_, s.stmt);
+}
+
+RowSet QueryRows(sqlite3* db, std::string_view sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK || !stmt) {
+        sqlite3_finalize(stmt);
+        throw SqlError(sqlite3_errmsg(db));
     }
-    if (rc != SQLITE_DONE)
-        throw SqlError(sqlite3_errmsg(db_));
-    return rows;
+    Statement s{stmt};
+    return CollectRows(db, s.stmt);
 }
 
 int SqlEngine::execute(std::string_view statement)

@@ -13,6 +13,10 @@ struct sqlite3_stmt;
 
 namespace tessaly::data {
 
+// Runs one SQL statement (already in SQLite's syntax) on a connection and copies its rows.
+// Throws SqlError with the engine's message.
+RowSet QueryRows(sqlite3* db, std::string_view sql);
+
 class SqlEngine {
 public:
     // The table is declared under `tableName` on first use and again whenever the fields of
