@@ -41,6 +41,8 @@ qint64 MemoryBlockStore::Size() const
 
 void MemoryBlockStore::Read(qint64 offset, char* data, qint64 length)
 {
+    if (length == 0)   // an empty stream's offset means nothing
+        return;
     if (!InRange(offset, length, bytes_.size()))
         Damaged();
     std::copy_n(bytes_.constData() + offset, length, data);
@@ -66,6 +68,8 @@ qint64 FileBlockStore::Size() const
 
 void FileBlockStore::Read(qint64 offset, char* data, qint64 length)
 {
+    if (length == 0)
+        return;
     if (!InRange(offset, length, file_->size()) || !file_->seek(offset))
         Damaged();
     while (length > 0) {
@@ -79,14 +83,17 @@ void FileBlockStore::Read(qint64 offset, char* data, qint64 length)
 
 void FileBlockStore::Write(qint64 offset, const char* data, qint64 length)
 {
-    if (offset < 0 || !file_->seek(offset) || file_->write(data, length) != length)
+    // Flushed at once: a live archive on disk is complete after every operation.
+    if (offset < 0 || !file_->seek(offset) || file_->write(data, length) != length ||
+        !file_->flush())
         WriteFailed();
 }
 
 std::unique_ptr<BlockStore> CreateTemporaryStore()
 {
     auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/~TMPXXXXXX"));
-    if (!file->open())
+    // fileName() gives the file its "~TMP" name in the folder (Qt may otherwise keep it unnamed).
+    if (!file->open() || file->fileName().isEmpty())
         throw StorageError("Unable to create temporary file");
     return std::make_unique<FileBlockStore>(std::move(file));
 }

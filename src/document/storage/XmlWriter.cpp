@@ -24,9 +24,10 @@ public:
         pugi::xml_node element = root;
         if (root.type() == pugi::node_document)
             element = root.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; });
-        if (element)
+        if (element) {
             Element(element, 0);
-        LineEnd();
+            LineEnd();
+        }
         return std::move(out_);
     }
 
