@@ -34,6 +34,11 @@ QString Tvaleurspeciale::Preview(const typvaleurspeciale& settings) const
     return ComputeSpecialValue(settings, RunNumbers{1, 1, run_.copy}, now(), locale_);
 }
 
+QString Tvaleurspeciale::PreviewFramed(const typvaleurspeciale& settings) const
+{
+    return settings.prefix + Preview(settings) + settings.suffix;
+}
+
 QDateTime Tvaleurspeciale::now() const
 {
     return clock_ ? clock_() : QDateTime::currentDateTime();

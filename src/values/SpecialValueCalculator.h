@@ -34,6 +34,8 @@ public:
     // What the editor and the dialog's example show: the value for record 1 and label 1 with
     // the copy number of the last resolution (0 before the first print run). Loads nothing.
     QString Preview(const typvaleurspeciale& settings) const;
+    // The preview framed by the settings' prefix and suffix, as text shapes show it.
+    QString PreviewFramed(const typvaleurspeciale& settings) const;
 
     const typvaleurspeciale& settings() const { return settings_; }
     const RunNumbers& run() const { return run_; }

@@ -35,6 +35,21 @@ inline constexpr std::array<const char*, 12> kIncrementProposals{
 inline constexpr std::array<const char*, 10> kDigitsProposals{
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
 inline constexpr int kOffsetMaxLength = 3;
+
+// UI text numbers of the dialogs' captions. The tab captions and the special dialog's own
+// caption are the kind texts (kSpecialKindTextNumbers).
+struct ValueDialogTexts {
+    static constexpr int prefix = 237;          // "Prefixe"
+    static constexpr int suffix = 238;          // "Suffixe"
+    static constexpr int format = 213;          // "Format"
+    static constexpr int start = 240;           // "Depart"
+    static constexpr int increment = 241;       // "Incrément"
+    static constexpr int digits = 242;          // "Nbre caracteres"
+    static constexpr int keyGroup = 243;        // "Clé de controle"
+    static constexpr int perLabel = 244;        // "Par étiquette"
+    static constexpr int perRecord = 245;       // "Par enregistrement"
+    static constexpr int restartEachRecord = 258; // "Initialisation à chaque enregistrment"
+};
 inline constexpr int kMaxDigitsChoice = 10;
 
 // The key-type group of both dialogs.

@@ -42,9 +42,10 @@ struct typvaleurspeciale {
     friend bool operator==(const typvaleurspeciale&, const typvaleurspeciale&) = default;
 };
 
-// The whole value source of one shape, as its stored keys hold it.
+// The whole value source of one shape, as its stored keys hold it. Every member defaults to the
+// stored default (0 or empty); a shape inserted by the user sets valueType to 1 itself.
 struct ValueSource {
-    std::int32_t valueType = static_cast<std::int32_t>(ValueType::Fixed); // "Ftypevaleur"
+    std::int32_t valueType = 0;                                           // "Ftypevaleur"
     std::int32_t fieldNumber = 0;                                         // "Fnuchamp"
     typvaleurspeciale special;
 

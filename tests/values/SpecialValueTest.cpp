@@ -86,7 +86,8 @@ TEST(DateValue, OffsetsAddDaysThenMonthsThenYearsClampingTheDay)
     } cases[] = {
         {QDate(2027, 1, 31), 0, 1, 0, "28/02/2027"},   // 31 January + 1 month: end of February
         {QDate(2028, 1, 31), 0, 1, 0, "29/02/2028"},
-        {QDate(2027, 1, 31), 1, 1, 0, "01/03/2027"},   // days first: 1 February, then March
+        {QDate(2027, 1, 30), 1, 1, 0, "28/02/2027"},   // days first: 31 January, then February
+        {QDate(2028, 2, 29), 0, 1, 1, "29/03/2029"},   // months before years
         {QDate(2027, 3, 31), 0, -1, 0, "28/02/2027"},
         {QDate(2028, 2, 29), 0, 0, 1, "28/02/2029"},
         {QDate(2027, 1, 31), -31, 0, -2, "31/12/2024"},
@@ -165,7 +166,11 @@ TEST(Calculator, PreviewUsesTheCopyNumberOfTheLastResolution)
     EXPECT_EQ(calculator.ComputeFor(restart, {7, 2, 3}), QStringLiteral("25"));
     EXPECT_EQ(calculator.Preview(restart), QStringLiteral("25"));
     EXPECT_EQ(calculator.Preview(counterSettings(10, 1, 5, 1)), QStringLiteral("15")); // label 1
-    EXPECT_EQ(calculator.Preview(dateSettings("dd/mm/yyyy", 0, 1)), QStringLiteral("28/02/2027"));
+    typvaleurspeciale date = dateSettings("dd/mm/yyyy", 0, 1);
+    date.prefix = QStringLiteral("use by ");
+    date.suffix = QStringLiteral(".");
+    EXPECT_EQ(calculator.Preview(date), QStringLiteral("28/02/2027"));
+    EXPECT_EQ(calculator.PreviewFramed(date), QStringLiteral("use by 28/02/2027."));
 }
 
 } // namespace
