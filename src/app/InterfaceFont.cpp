@@ -1,7 +1,11 @@
 #include "app/InterfaceFont.h"
 
+#include "lang/InterfaceFont.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -23,19 +27,42 @@ bool isTabPage(const QWidget* widget)
     return stack && qobject_cast<const QTabWidget*>(stack->parentWidget());
 }
 
-bool takesInterfaceFont(const QWidget* widget)
+// The kind of control a Qt widget stands for in the font walk.
+lang::FontControlKind kindOf(const QWidget* widget)
 {
+    using Kind = lang::FontControlKind;
+    if (qobject_cast<const QLineEdit*>(widget))
+        return Kind::Edit;
+    if (qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget))
+        return Kind::Memo;
     if (qobject_cast<const QHeaderView*>(widget))
-        return false; // a table's titles follow the table
-    return qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QLabel*>(widget)
-        || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget)
-        || qobject_cast<const QAbstractItemView*>(widget) || isTabPage(widget);
+        return Kind::Other; // a table's titles follow the table
+    if (qobject_cast<const QGroupBox*>(widget))
+        return Kind::GroupBox;
+    if (qobject_cast<const QLabel*>(widget))
+        return Kind::Label;
+    if (qobject_cast<const QRadioButton*>(widget))
+        return Kind::RadioButton;
+    if (qobject_cast<const QCheckBox*>(widget))
+        return Kind::CheckBox;
+    if (qobject_cast<const QAbstractButton*>(widget))
+        return Kind::SpeedButton;
+    if (qobject_cast<const QComboBox*>(widget))
+        return Kind::ComboBox;
+    if (qobject_cast<const QTableView*>(widget))
+        return Kind::DatabaseGrid;
+    if (qobject_cast<const QAbstractItemView*>(widget))
+        return Kind::ListBox;
+    if (qobject_cast<const QTabWidget*>(widget))
+        return Kind::PageControl;
+    if (isTabPage(widget))
+        return Kind::TabSheet;
+    return Kind::Other;
 }
 
-bool isEditField(const QWidget* widget)
+bool isEditField(lang::FontControlKind kind)
 {
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
-        || qobject_cast<const QPlainTextEdit*>(widget);
+    return kind == lang::FontControlKind::Edit || kind == lang::FontControlKind::Memo;
 }
 
 // Qt hands a parent's font down to its children; an edit field keeps its font only when the
@@ -56,17 +83,17 @@ void walk(QWidget* container, const QString& fontName, int size)
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget)
             continue;
-        if (isEditField(widget)) {
+        const lang::FontControlKind kind = kindOf(widget);
+        if (isEditField(kind)) {
             pinFont(widget);
-        } else if (takesInterfaceFont(widget)) {
+        } else if (lang::TakesInterfaceFont(kind)) {
             QFont font = widget->font();
             font.setFamilies({fontName});
             if (size != 0)
                 font.setPointSize(size);
             widget->setFont(font);
-            if (auto* table = qobject_cast<QTableView*>(widget)) {
-                table->horizontalHeader()->setFont(font);
-            }
+            if (lang::TitlesTakeInterfaceFont(kind))
+                static_cast<QTableView*>(widget)->horizontalHeader()->setFont(font);
         }
         walk(widget, fontName, size);
     }

@@ -107,3 +107,32 @@ TEST(Startup, CommandButtonsCarryTheirNames)
     for (const char* name : {"Tabparaetiquette", "TabParapage", "Tabparametres", "tabbasedonnees", "Tabexportation", "tabutilitaires"})
         EXPECT_NE(session.window.findChild<QWidget*>(name), nullptr) << name;
 }
+
+TEST(Startup, LanguageFileTextsAndFontReachTheControls)
+{
+    TempFolder folder;
+    QByteArray file = "x;Deutsch\r\nx;Liberation Serif\r\nx;0\r\n";
+    for (int i = 4; i <= 10; ++i)
+        file += "-\r\n";
+    file += "Charger une sauvegarde;Laden\r\n";   // text 1: hint of spcharge
+    for (int n = 2; n <= 3; ++n)
+        file += "a;b\r\n";
+    file += "Infos;Info\r\n";                      // text 4: caption of sbinfos
+    folder.write("tessaly.lg", file);
+    Session session(folder);
+    auto* open = session.window.findChild<QToolButton*>("spcharge");
+    EXPECT_EQ(open->toolTip(), "Laden");
+    EXPECT_EQ(session.window.findChild<QToolButton*>("sbinfos")->text(), "Info");
+    EXPECT_EQ(open->font().family(), "Liberation Serif");
+}
+
+TEST(Startup, EnglishColumnWithoutLanguageFile)
+{
+    TempFolder folder;
+    QByteArray record(236, '\0');
+    record[4] = 2;
+    folder.write("TESSALY.PAR", record);
+    Session session(folder);
+    EXPECT_EQ(session.window.findChild<QToolButton*>("spaide")->text(), "Help");
+    EXPECT_EQ(session.window.findChild<QToolButton*>("sbinfos")->text(), "Infos");
+}
