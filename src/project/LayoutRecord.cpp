@@ -82,14 +82,14 @@ LayoutRecord MakeLayoutRecord(const sheet::SheetLayout& layout, int sizeListInde
 {
     LayoutRecord record;
     record.sizeListIndex = sizeListIndex;
-    record.pageWidth = static_cast<float>(layout.pageWidth);
-    record.pageHeight = static_cast<float>(layout.pageHeight);
-    record.labelWidth = static_cast<float>(layout.labelWidth);
-    record.labelHeight = static_cast<float>(layout.labelHeight);
-    record.outerMarginX = static_cast<float>(layout.outerMarginX);
-    record.outerMarginY = static_cast<float>(layout.outerMarginY);
-    record.gapX = static_cast<float>(layout.gapX);
-    record.gapY = static_cast<float>(layout.gapY);
+    record.pageWidth = sheet::ToFloat32(layout.pageWidth);
+    record.pageHeight = sheet::ToFloat32(layout.pageHeight);
+    record.labelWidth = sheet::ToFloat32(layout.labelWidth);
+    record.labelHeight = sheet::ToFloat32(layout.labelHeight);
+    record.outerMarginX = sheet::ToFloat32(layout.outerMarginX);
+    record.outerMarginY = sheet::ToFloat32(layout.outerMarginY);
+    record.gapX = sheet::ToFloat32(layout.gapX);
+    record.gapY = sheet::ToFloat32(layout.gapY);
     record.unit = layout.unit == sheet::Unit::Inch ? 2 : 1;
     record.verticalOrientation = layout.verticalOrientation ? 1 : 0;
     record.fineBarcodeQuality = fineBarcodeQuality ? 1 : 0;

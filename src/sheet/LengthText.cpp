@@ -132,6 +132,17 @@ double UnitFactor(Unit unit)
     return unit == Unit::Inch ? MillimetresPerInch : 1.0;
 }
 
+float ToFloat32(double value)
+{
+    // Half a unit in the last place above the largest float: from here on IEEE rounding gives infinity.
+    constexpr double Overflow = 0x1.ffffffp127;
+    if (value >= Overflow)
+        return std::numeric_limits<float>::infinity();
+    if (value <= -Overflow)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 std::string FormatLength(double value, char decimalSeparator)
 {
     if (std::isnan(value))
@@ -190,7 +201,7 @@ std::optional<double> ParseLength(std::string_view text, char decimalSeparator)
 std::string NormaliseLengthText(std::string_view text, char decimalSeparator)
 {
     const auto value = ParseLength(text, decimalSeparator);
-    return FormatLength(value ? static_cast<double>(static_cast<float>(*value)) : 0.0, decimalSeparator);
+    return FormatLength(value ? static_cast<double>(ToFloat32(*value)) : 0.0, decimalSeparator);
 }
 
 std::string ConvertLengthText(std::string_view text, Unit from, Unit to, char decimalSeparator)

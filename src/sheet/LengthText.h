@@ -14,6 +14,10 @@ inline constexpr double MillimetresPerInch = 25.4;
 // Displayed value x factor = millimetres: 1 for millimetres, 25.4 for inches.
 double UnitFactor(Unit unit);
 
+// Rounds to the nearest 32-bit float; beyond the float range gives an infinity (spelled out,
+// since converting an out-of-range double is undefined in C++).
+float ToFloat32(double value);
+
 // Fixed-point with exactly 2 decimals and at most 8 significant digits (rounded half away
 // from zero); values with more than 8 integer digits fall back to "1.2345679E+08".
 // Not-a-number gives "NAN", infinities "INF" / "-INF".

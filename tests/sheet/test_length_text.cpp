@@ -56,6 +56,16 @@ TEST(NormaliseLengthText, RoundsThroughAFloatAndShowsZeroForBadText)
     EXPECT_EQ(NormaliseLengthText("abc", ','), "0,00");
 }
 
+TEST(ToFloat32, OverflowsToInfinityWithoutUndefinedConversion)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(ToFloat32(1e39), inf);
+    EXPECT_EQ(ToFloat32(-1e300), -inf);
+    EXPECT_EQ(ToFloat32(std::numeric_limits<float>::max()), std::numeric_limits<float>::max());
+    EXPECT_EQ(ToFloat32(21.19), 21.19f);
+    EXPECT_TRUE(std::isnan(ToFloat32(std::numeric_limits<double>::quiet_NaN())));
+}
+
 TEST(ConvertLengthText, WorksOnTheDisplayedValue)
 {
     const std::string inches = ConvertLengthText("72.00", Unit::Millimetre, Unit::Inch, '.');
