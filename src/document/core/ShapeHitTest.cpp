@@ -44,8 +44,8 @@ QPainterPath TdtpShape::CreateOutlineRegion() const
 QRect TdtpShape::GetPixelBounds() const
 {
     const QRectF box = CreateBoundsRegion().boundingRect();
-    return QRect(QPoint(int(std::lround(box.left() - 0.5)), int(std::lround(box.top() - 0.5))),
-                 QPoint(int(std::lround(box.right() + 0.5)), int(std::lround(box.bottom() + 0.5))));
+    return QRect(QPoint(int(std::nearbyint(box.left() - 0.5)), int(std::nearbyint(box.top() - 0.5))),
+                 QPoint(int(std::nearbyint(box.right() + 0.5)), int(std::nearbyint(box.bottom() + 0.5))));
 }
 
 bool TdtpShape::HitTestPixels(QPoint screenPoint) const
