@@ -14,11 +14,13 @@ constexpr size_t kBinaryLineLength = 76;
 
 class Printer {
 public:
-    explicit Printer(XmlForm form) : readable_(form == XmlForm::Readable) {}
-
-    std::string Print(const pugi::xml_node& root)
+    Printer(XmlForm form, std::string& out) : readable_(form == XmlForm::Readable), out_(out)
     {
-        out_.reserve(4096);
+        out_.clear();
+    }
+
+    void Print(const pugi::xml_node& root)
+    {
         out_ += kDeclaration;
         LineEnd();
         pugi::xml_node element = root;
@@ -28,7 +30,6 @@ public:
             Element(element, 0);
             LineEnd();
         }
-        return std::move(out_);
     }
 
 private:
@@ -152,15 +153,21 @@ private:
     }
 
     bool readable_;
-    std::string out_;
+    std::string& out_;
 };
 
 } // namespace
 
 QByteArray WriteXml(const pugi::xml_node& root, XmlForm form)
 {
-    const std::string text = Printer(form).Print(root);
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    // The text is built in a buffer kept per thread, so a large page does not regrow (and
+    // page-fault) a fresh string on every save; the result is one exact-size copy.
+    thread_local std::string buffer;
+    Printer(form, buffer).Print(root);
+    QByteArray bytes(buffer.data(), static_cast<qsizetype>(buffer.size()));
+    if (buffer.capacity() > 16 * 1024 * 1024)
+        std::string().swap(buffer);   // do not keep a huge buffer alive
+    return bytes;
 }
 
 pugi::xml_parse_result ParseXml(pugi::xml_document& document, QByteArrayView bytes)
