@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/InterfaceFont.h"
 #include "app/InterfaceTexts.h"
+#include "app/KeyGeneratorTab.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,7 +60,10 @@ void TForm1::buildInterface()
         {"tabutilitaires", "Utilitaires"},
     };
     for (const TabInfo& info : tabInfos) {
-        QWidget* page = std::string_view(info.name) == "TabParapage" ? buildPrintTab() : new QWidget;
+        const std::string_view name(info.name);
+        QWidget* page = name == "TabParapage" ? buildPrintTab()
+            : name == "tabutilitaires"        ? buildUtilitiesTab()
+                                              : new QWidget;
         page->setObjectName(QString::fromLatin1(info.name));
         tabs_->addTab(page, QString::fromUtf8(info.caption));
     }
@@ -121,6 +125,19 @@ QWidget* TForm1::buildPrintTab()
     printerRow->addWidget(printerList_, 1);
     layout->addWidget(printerGroup);
     layout->addStretch(1);
+    return page;
+}
+
+QWidget* TForm1::buildUtilitiesTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* utilities = new QTabWidget(page);
+    utilities->setObjectName(QStringLiteral("pcutilitaires"));
+    auto* keys = new KeyGeneratorTab([this](int n) { return UIText(n); }, utilities);
+    keys->setObjectName(QStringLiteral("tabgenerateurcle"));
+    utilities->addTab(keys, QStringLiteral("Generateur clé"));
+    layout->addWidget(utilities);
     return page;
 }
 

@@ -67,6 +67,7 @@ private:
     void buildInterface();
     QWidget* buildCommandBar();
     QWidget* buildPrintTab();
+    QWidget* buildUtilitiesTab();
     QToolButton* commandButton(const char* objectName, const QString& text, const char* icon,
                                QStyle::StandardPixmap fallback);
 
