@@ -20,7 +20,10 @@ inline std::optional<EncodedSymbol> EncodeText(std::string_view code, TEncoding 
 // "142 164 186"
 inline std::string Spaced(std::span<const std::uint8_t> codewords) {
     std::string text;
-    for (const auto value : codewords) text += (text.empty() ? "" : " ") + std::to_string(value);
+    for (const auto value : codewords) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(value);
+    }
     return text;
 }
 
