@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <vector>
@@ -91,7 +92,10 @@ void FileBlockStore::Write(qint64 offset, const char* data, qint64 length)
 
 std::unique_ptr<BlockStore> CreateTemporaryStore()
 {
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/~TMPXXXXXX"));
+    const QString folder = QDir::tempPath();   // empty when TMPDIR names no folder
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        throw StorageError("Unable to create temporary file");
+    auto file = std::make_unique<QTemporaryFile>(folder + QStringLiteral("/~TMPXXXXXX"));
     // fileName() gives the file its "~TMP" name in the folder (Qt may otherwise keep it unnamed).
     if (!file->open() || file->fileName().isEmpty())
         throw StorageError("Unable to create temporary file");

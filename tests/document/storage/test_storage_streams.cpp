@@ -158,6 +158,27 @@ TEST(StorageStreams, LargeArchivesMoveToATemporaryFile)
     EXPECT_EQ(TemporarySpillFiles(), before);
 }
 
+TEST(StorageStreams, FailedSpillClearsTheArchive)
+{
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/tessaly-no-such-folder");
+    TdtpStorage storage;
+    storage.WriteStream(QStringLiteral("small"), "s");
+    try {
+        storage.WriteStream(QStringLiteral("big"), QByteArray(TdtpStorage::kSpillThreshold, 'b'));
+        ADD_FAILURE() << "the spill file was created";
+    } catch (const StorageError& e) {
+        EXPECT_STREQ(e.what(), "Unable to create temporary file");
+    }
+    if (savedTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTmp);
+    EXPECT_TRUE(storage.StreamNames().isEmpty());
+    storage.WriteStream(QStringLiteral("again"), "usable");
+    EXPECT_EQ(storage.ReadStream(QStringLiteral("again")), "usable");
+}
+
 TEST(StorageStreams, LoadFromDeviceReadsFromTheCurrentPosition)
 {
     TdtpStorage source;
