@@ -1,6 +1,9 @@
 // TDatamatrix: rebuild on demand and the painting geometry.
 #include "datamatrix/Datamatrix.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tessaly::datamatrix {
 
 bool TDatamatrix::Rebuild() {
@@ -9,11 +12,17 @@ bool TDatamatrix::Rebuild() {
     return encoder_.encode(code_, encoding_, preferred_, processTilde_, symbol_);
 }
 
+int ClampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 PaintGeometry TDatamatrix::BeginPaint() {
     Rebuild();
-    currentX_ = pixelsDot_ * symbol_.matrix.columns + margin_ + offsetX_;
-    currentY_ = pixelsDot_ * symbol_.matrix.rows + margin_ + offsetY_;
-    return {offsetX_, offsetY_, width_, height_, margin_ + offsetX_, margin_ + offsetY_, pixelsDot_};
+    // Settings read from a damaged document may be huge: positions are computed wide and clamped.
+    const long long firstX = 0LL + margin_ + offsetX_, firstY = 0LL + margin_ + offsetY_;
+    currentX_ = ClampToInt(1LL * pixelsDot_ * symbol_.matrix.columns + firstX);
+    currentY_ = ClampToInt(1LL * pixelsDot_ * symbol_.matrix.rows + firstY);
+    return {offsetX_, offsetY_, width_, height_, ClampToInt(firstX), ClampToInt(firstY), pixelsDot_};
 }
 
 }  // namespace tessaly::datamatrix

@@ -17,6 +17,9 @@ struct PaintGeometry {
     int moduleSize;                  // PixelsDot
 };
 
+// A wide value limited to the range of int.
+int ClampToInt(long long value);
+
 class TDatamatrix {
 public:
     // Data, one byte per character (Latin-1).

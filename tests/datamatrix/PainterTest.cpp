@@ -1,6 +1,8 @@
 // TDatamatrix settings, rebuild semantics and the QPainter adapter's geometry.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QImage>
 #include <QPainter>
 
@@ -91,6 +93,25 @@ TEST(Painter, DrawsModulesAtMarginAndOffsetAndKeepsPainterState) {
                 ASSERT_EQ(image.pixelColor(12 + 3 * x + d, 16 + 3 * y + d),
                           m.dark(x, y) ? QColor(255, 0, 0) : QColor(0, 255, 0))
                     << x << "," << y;
+}
+
+}  // namespace
+}  // namespace tessaly::datamatrix
+
+namespace tessaly::datamatrix {
+namespace {
+
+TEST(Painter, HugeSettingsFromADamagedDocumentDoNotOverflow) {
+    TDatamatrix dm;
+    dm.setCode("123456");
+    dm.setPixelsDot(1 << 30);
+    dm.setMargin(2000000000);
+    dm.setOffsetX(2000000000);
+    QImage image(20, 20, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    Paint(painter, dm);
+    painter.end();
+    EXPECT_EQ(dm.CurrentX(), std::numeric_limits<int>::max());
 }
 
 }  // namespace

@@ -22,11 +22,22 @@ void Paint(QPainter& painter, TDatamatrix& symbol) {
     const QColor back = ColourOf(symbol.BackColor());
     painter.fillRect(QRect(g.backgroundLeft, g.backgroundTop, g.backgroundWidth, g.backgroundHeight), back);
     const ModuleMatrix& m = symbol.Matrix();
-    for (int y = 0; y < m.rows; ++y)
-        for (int x = 0; x < m.columns; ++x)
-            painter.fillRect(QRect(g.firstModuleX + x * g.moduleSize, g.firstModuleY + y * g.moduleSize,
-                                   g.moduleSize, g.moduleSize),
-                             m.dark(x, y) ? bar : back);
+    const long long size = g.moduleSize;
+    if (size <= 0) return;
+    // One rectangle per run of modules of the same colour in a row.
+    for (int y = 0; y < m.rows; ++y) {
+        const int top = ClampToInt(g.firstModuleY + size * y);
+        for (int x = 0; x < m.columns;) {
+            const bool dark = m.dark(x, y);
+            int end = x + 1;
+            while (end < m.columns && m.dark(end, y) == dark) ++end;
+            const int left = ClampToInt(g.firstModuleX + size * x);
+            const int right = ClampToInt(g.firstModuleX + size * end);
+            const int bottom = ClampToInt(top + size);
+            painter.fillRect(QRect(QPoint(left, top), QSize(right - left, bottom - top)), dark ? bar : back);
+            x = end;
+        }
+    }
 }
 
 }  // namespace tessaly::datamatrix
