@@ -1,17 +1,26 @@
 // The criteria dialog and the CSV import dialog driven through their controls.
 #include "TempFolder.h"
 
+#include "app/DatabasePage.h"
 #include "app/Tfcriterebase.h"
 #include "app/Tfimportcsv.h"
 #include "data/ArticleBase.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace tessaly::app {
 namespace {
@@ -139,6 +148,78 @@ TEST(Tfimportcsv, AutomaticRunKeepsTheGivenPathAndShowsNoError)
     dialog.runAutomatic(QString::fromStdString(dir.file("missing.csv")));
     EXPECT_FALSE(dialog.lastResult().ok());
     EXPECT_TRUE(messages.isEmpty()) << "the automatic import shows no error";
+}
+
+QString Column(DatabasePage& page, int column)
+{
+    QStringList values;
+    auto* model = page.model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        values << model->data(model->index(row, column), Qt::DisplayRole).toString();
+    return values.join(",");
+}
+
+TEST(DatabasePage, ListFollowsTheControls)
+{
+    TempFolder dir;
+    data::ArticleBase base(dir.folder());
+    std::vector<data::ArticleRecord> records;
+    for (const auto& [num, f1, topp] : std::vector<std::tuple<int, const char*, const char*>>{
+             {1, "pear", "O"}, {2, "apple", "N"}, {3, "apricot", "O"}, {4, "fig", "Z"}}) {
+        data::ArticleRecord r;
+        r.num = num;
+        r.f[0] = f1;
+        r.topp = topp;
+        r.quantite = num;
+        records.push_back(r);
+    }
+    base.appendArticles(records);
+    DatabasePage page(base, Text);
+    QStringList messages;
+    page.showMessage = [&](const QString&, const QString& text) { messages << text; };
+
+    ASSERT_TRUE(page.prequetebase());
+    EXPECT_EQ(Child<QLabel>(page, "labnbenreg")->text(), "T230 : 4");
+    EXPECT_EQ(Column(page, 0), "1,2,3,4");
+    EXPECT_EQ(Column(page, 17), "X, ,X,Z") << "flags shown as X, blank, or as stored";
+    EXPECT_TRUE(page.grid()->isColumnHidden(0));
+    EXPECT_FALSE(page.grid()->isColumnHidden(3));
+    EXPECT_TRUE(page.grid()->isColumnHidden(4));
+    EXPECT_EQ(page.columnWidth(14), 60);
+
+    Child<QRadioButton>(page, "Ratop")->click();
+    EXPECT_EQ(Column(page, 0), "1,3");
+    Child<QRadioButton>(page, "Ratoutes")->click();
+
+    page.grid()->horizontalHeader()->sectionClicked(1);
+    EXPECT_EQ(Column(page, 1), "apple,apricot,fig,pear");
+    page.grid()->horizontalHeader()->sectionClicked(1);
+    EXPECT_EQ(Column(page, 1), "pear,fig,apricot,apple");
+
+    Child<QTabWidget>(page, "pagecontroltyperecherche")->setCurrentIndex(1);
+    Child<QLineEdit>(page, "ezonevalrecherche")->setText("ap");
+    Child<QPushButton>(page, "sprecherche")->click();
+    EXPECT_EQ(Column(page, 1), "apricot,apple");
+    EXPECT_EQ(page.derniererecherche(), 2);
+    EXPECT_EQ(Child<QLabel>(page, "labnbenreg")->text(), "T230 : 2");
+
+    // The quantity is edited in place and reaches the table; a value the field cannot hold
+    // is refused with the engine's message.
+    EXPECT_TRUE(page.model()->setData(page.model()->index(0, 16), "9", Qt::EditRole));
+    EXPECT_EQ(base.findArticle(3)->quantite, 9);
+    EXPECT_FALSE(page.model()->setData(page.model()->index(0, 16), "1000", Qt::EditRole));
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(base.findArticle(3)->quantite, 9);
+    EXPECT_FALSE(page.model()->flags(page.model()->index(0, 1)) & Qt::ItemIsEditable);
+
+    Child<QTabWidget>(page, "pagecontroltyperecherche")->setCurrentIndex(0);
+    page.tabcritere() = {{"99", "=", "x", "AND"}};
+    EXPECT_FALSE(page.prequetebase());
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(page.model()->rowCount(), 2) << "a rejected restriction keeps the list";
+
+    Child<QCheckBox>(page, "chf4")->click();
+    EXPECT_FALSE(page.grid()->isColumnHidden(4));
 }
 
 } // namespace
