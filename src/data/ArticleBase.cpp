@@ -3,25 +3,12 @@
 #include "data/Statements.h"
 #include "data/dbf/DbfError.h"
 #include "data/sql/SqlError.h"
+#include "data/util/Text.h"
 
 #include <charconv>
-#include <sys/stat.h>
 
 namespace tessaly::data {
 namespace {
-
-bool FileExists(const std::string& path)
-{
-    struct stat st{};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string WithSeparator(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    return folder;
-}
 
 // Appends are written in batches of about this many bytes, each under one append lock.
 constexpr std::size_t kBatchBytes = 1 << 20;

@@ -1,26 +1,10 @@
 #include "data/ArticleList.h"
 
-#include <charconv>
+#include "data/util/Text.h"
+
 #include <string>
 
 namespace tessaly::data {
-namespace {
-
-std::optional<std::int64_t> ParseInteger(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 void ArticleList::setRows(RowSet rows)
 {
     rows_ = std::move(rows);
@@ -53,7 +37,7 @@ std::string_view ArticleList::value(std::size_t row, std::string_view column) co
 
 std::optional<std::int64_t> ArticleList::integer(std::size_t row, std::string_view column) const
 {
-    return ParseInteger(value(row, column));
+    return ParseWholeNumber(value(row, column));
 }
 
 void ArticleList::setValue(std::size_t row, std::string_view column, std::string_view text)

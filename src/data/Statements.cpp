@@ -1,6 +1,7 @@
 #include "data/Statements.h"
 
 #include "data/sql/SqlText.h"
+#include "data/util/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -33,15 +34,7 @@ std::string_view Connector(std::string_view connector)
     throw std::invalid_argument("Invalid criterion connector \"" + std::string(connector) + "\"");
 }
 
-std::string Trimmed(std::string_view s)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return std::string(s);
-}
+std::string Trimmed(std::string_view s) { return std::string(TrimBlanksAndTabs(s)); }
 
 std::string Lowered(std::string s)
 {

@@ -2,10 +2,10 @@
 
 #include "data/ArticleBase.h"
 #include "data/dbf/DbfError.h"
+#include "data/util/Text.h"
 #include "lang/CodePage.h"
 #include "lang/TextFile.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -17,19 +17,6 @@ namespace {
 
 // Records are appended in batches of about this size, each under one append lock.
 constexpr std::size_t kBatchBytes = 1 << 20;
-
-bool FileExists(const std::string& path)
-{
-    struct stat st{};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string WithSeparator(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    return folder;
-}
 
 // Length of the UTF-8 sequence a lead byte starts (1 for anything else).
 std::size_t SequenceLength(std::uint8_t lead)
@@ -52,20 +39,7 @@ void RemoveQuotes(std::string_view text, std::string& out)
 }
 
 // The quantity of a line: the whole number its text holds, otherwise 1.
-std::int64_t QuantityOf(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return 1;
-    return value;
-}
+std::int64_t QuantityOf(std::string_view text) { return ParseWholeNumber(text).value_or(1); }
 
 std::string QuantityText(const lang::TTextFile& reader, std::int32_t source)
 {

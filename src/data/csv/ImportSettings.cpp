@@ -1,6 +1,7 @@
 #include "data/csv/ImportSettings.h"
 
 #include "data/util/AtomicFile.h"
+#include "data/util/Text.h"
 #include "lang/CodePage.h"
 
 #include <cstdio>
@@ -31,12 +32,7 @@ void PutInt(Record& r, std::size_t at, std::int32_t value)
         r[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-std::string FilePath(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    return folder + kImportSettingsFile;
-}
+std::string FilePath(const std::string& folder) { return WithSeparator(folder) + kImportSettingsFile; }
 
 } // namespace
 

@@ -1,24 +1,16 @@
 #include "data/dbf/DbfField.h"
 
 #include "data/dbf/DbfError.h"
+#include "data/util/Text.h"
 
 #include <charconv>
 
 namespace tessaly::data {
 namespace {
 
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 int ParseInt(std::string_view s, std::string_view whole)
 {
-    s = Trim(s);
+    s = TrimBlanksAndTabs(s);
     int value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || ec != std::errc() || end != s.data() + s.size())
@@ -51,11 +43,11 @@ FieldDescriptor ParseFieldDescriptor(std::string_view text)
             break;
         start = comma + 1;
     }
-    if (parts.size() != 4 || Trim(parts[1]).size() != 1)
+    if (parts.size() != 4 || TrimBlanksAndTabs(parts[1]).size() != 1)
         throw DbfError("Invalid field descriptor \"" + std::string(text) + "\"");
     FieldDescriptor field;
-    field.name = std::string(Trim(parts[0]));
-    field.type = Upper(Trim(parts[1])[0]);
+    field.name = std::string(TrimBlanksAndTabs(parts[0]));
+    field.type = Upper(TrimBlanksAndTabs(parts[1])[0]);
     field.width = ParseInt(parts[2], text);
     field.decimals = ParseInt(parts[3], text);
     CheckFieldDescriptor(field);
