@@ -175,5 +175,51 @@ TEST(CacheSampler, OversamplingOutsideOneToSixIsRefused)
     EXPECT_EQ(target.pixel(1, 1), 0xFFFFFFFFu);
 }
 
+// Reference: the average of four bilinear reads in double precision.
+double ReferenceChannel(const QImage& cache, const QTransform& inverse, int x, int y, int shift)
+{
+    double sum = 0;
+    for (double oy : {0.25, 0.75})
+        for (double ox : {0.25, 0.75}) {
+            const QPointF c = inverse.map(QPointF(x + ox, y + oy)) - QPointF(0.5, 0.5);
+            const int x0 = int(std::floor(c.x())), y0 = int(std::floor(c.y()));
+            const double fx = c.x() - x0, fy = c.y() - y0;
+            const auto at = [&](int px, int py) -> double {
+                if (px < 0 || py < 0 || px >= cache.width() || py >= cache.height()) return 0;
+                return (cache.pixel(px, py) >> shift) & 0xff;
+            };
+            sum += (at(x0, y0) * (1 - fx) + at(x0 + 1, y0) * fx) * (1 - fy) +
+                   (at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx) * fy;
+        }
+    return sum / 4;
+}
+
+TEST(CacheSampler, FourSamplesMatchTheBilinearAverage)
+{
+    QImage cache(37, 23, QImage::Format_ARGB32_Premultiplied);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < cache.height(); ++y)
+        for (int x = 0; x < cache.width(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const int a = (seed >> 8) & 0xff, r = (seed >> 16) % (a + 1), b = (seed >> 3) % (a + 1);
+            cache.setPixel(x, y, qRgba(r, 0, b, a));
+        }
+    for (double angle : {0.0, 17.0, 90.0, 223.0}) {
+        QTransform toTarget;
+        toTarget.translate(40, 35);
+        toTarget.rotate(angle);
+        toTarget.scale(1.3, 1.3);
+        QImage target(80, 70, QImage::Format_ARGB32_Premultiplied);
+        target.fill(0);
+        DrawCacheTransformed(target, cache, toTarget, 255);
+        const QTransform inverse = toTarget.inverted();
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x)
+                for (int shift : {0, 16, 24})
+                    ASSERT_NEAR((target.pixel(x, y) >> shift) & 0xff, ReferenceChannel(cache, inverse, x, y, shift), 2.5)
+                        << angle << " at " << x << "," << y;
+    }
+}
+
 }  // namespace
 }  // namespace tessaly::document
