@@ -36,7 +36,8 @@ public:
     void Clear();
 
     // Live archive (ArchiveDirect): the file itself is the storage, created empty when missing;
-    // every change is written to it at once (index rewritten after each change).
+    // every change is written to it at once (index rewritten after each change). A file that
+    // cannot be opened for writing gives "Cannot open file \"%s\"".
     void OpenLive(const QString& fileName);
     // Read-only source: reads only the index; stream data are read from the file on demand and
     // changed streams are kept in the archive's own memory. "Cannot find file \"%s\"" when missing.
@@ -71,7 +72,8 @@ public:
 
     bool IsLive() const;              // opened with OpenLive
     QString FileName() const;         // the live file or read-only source; empty otherwise
-    // True when fileName names the live file or the read-only source (full paths, ignoring case).
+    // True when fileName names the live file or the read-only source: full paths with links
+    // resolved, compared with case (file names differing in case are different files here).
     bool IsSameFile(const QString& fileName) const;
     bool IsSpilled() const;           // the own storage moved to a temporary file
 
