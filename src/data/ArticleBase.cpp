@@ -175,17 +175,8 @@ void ArticleBase::appendArticles(const std::vector<ArticleRecord>& records)
     DbfTable& table = tarticle();
     std::string batch;
     const auto flush = [&] {
-        if (batch.empty())
-            return;
-        if (!table.lockAppend())
-            throw DbfLockError("The table \"" + table.path() + "\" is locked by another user");
-        try {
-            table.appendRecords(batch);
-        } catch (...) {
-            table.unlockAppend();
-            throw;
-        }
-        table.unlockAppend();
+        if (!batch.empty())
+            table.appendUnderLock(batch);
         batch.clear();
     };
     for (const ArticleRecord& record : records) {

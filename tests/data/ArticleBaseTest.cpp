@@ -161,6 +161,14 @@ TEST_F(ArticleBaseTest, StatementsOnAllRowsReachTheTableScopedByTheRestriction)
     EXPECT_EQ(list(RestrictionInputs{}), "");
 }
 
+TEST_F(ArticleBaseTest, InsertThroughSqlAppendsARecord)
+{
+    fill();
+    EXPECT_EQ(base.executeSql("insert into article (num, f1, quantite, topp) values (9, \"it's\", 2, \"O\")"), 1);
+    EXPECT_EQ(base.findArticle(9)->f[0], "it's");
+    EXPECT_EQ(base.fnumerosuivant(), 10);
+}
+
 TEST_F(ArticleBaseTest, SingleRecordWritesGoThroughTheIndex)
 {
     fill();

@@ -149,6 +149,22 @@ TEST(CsvImport, UnreadableFileGivesTheReadErrorAndKeepsEarlierRecords)
     EXPECT_EQ(Dump(base), "1:a:1:O\n2:b:1:O\n");
 }
 
+TEST(CsvImport, LinesAreNotStoredWhileAnotherHolderKeepsTheAppendLock)
+{
+    TempFolder dir;
+    ArticleBase base(dir.folder());
+    base.pouvrebase();
+    DbfTable other(dir.file("article.dbf"));
+    ASSERT_TRUE(other.lockAppend());
+    WriteFile(dir.file("in.csv"), "a\nb\n");
+    const ImportResult result = ImportCsv(base, dir.file("in.csv"), Settings());
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(result.imported, 0u);
+    EXPECT_EQ(result.notStored, 2u);
+    other.unlockAppend();
+    EXPECT_EQ(Dump(base), "");
+}
+
 TEST(CsvImport, PreviewShowsAtMost101LinesAsRead)
 {
     TempFolder dir;

@@ -65,17 +65,11 @@ public:
     {
         if (lines_ == 0)
             return;
-        if (!table_.lockAppend()) {
-            result_.notStored += lines_; // their numbers are used up all the same
-        } else {
-            try {
-                table_.appendRecords(batch_);
-            } catch (...) {
-                table_.unlockAppend();
-                throw;
-            }
-            table_.unlockAppend();
+        try {
+            table_.appendUnderLock(batch_);
             result_.imported += lines_;
+        } catch (const DbfLockError&) {
+            result_.notStored += lines_; // their numbers are used up all the same
         }
         batch_.clear();
         lines_ = 0;

@@ -281,12 +281,12 @@ std::uint32_t DbfTable::appendRecords(std::string_view records)
     return first;
 }
 
-std::uint32_t DbfTable::appendBlank()
+std::uint32_t DbfTable::appendUnderLock(std::string_view records)
 {
     if (!lockAppend())
         throw DbfLockError("The table \"" + path_ + "\" is locked by another user");
     try {
-        const std::uint32_t record = appendRecords(blankRecord());
+        const std::uint32_t record = appendRecords(records);
         unlockAppend();
         return record;
     } catch (...) {

@@ -67,8 +67,11 @@ public:
     // Appends whole records (a multiple of the record length) behind the last one; the caller
     // holds the append lock. Returns the number of the first appended record.
     std::uint32_t appendRecords(std::string_view records);
-    // Takes the append lock, appends one blank record, releases the lock. Throws DbfLockError.
-    std::uint32_t appendBlank();
+    // Takes the append lock, appends the records, releases the lock. Throws DbfLockError when
+    // the lock is not granted (nothing is written then).
+    std::uint32_t appendUnderLock(std::string_view records);
+    // The same with one blank record.
+    std::uint32_t appendBlank() { return appendUnderLock(blankRecord()); }
     // Writes a whole record; the caller holds its record lock.
     void writeRecord(std::uint32_t record, std::string_view bytes);
     // Writes the values of some fields of one record, under its record lock. Throws

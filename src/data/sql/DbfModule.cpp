@@ -308,17 +308,7 @@ int Update(sqlite3_vtab* base, int argc, sqlite3_value** argv, sqlite3_int64* ne
             std::string record = table.blankRecord();
             for (int i = 0; i < fieldCount; ++i)
                 table.setField(record, i, TextOf(argv[2 + i]));
-            if (!table.lockAppend())
-                throw DbfLockError("The table \"" + table.path() + "\" is locked by another user");
-            std::uint32_t added = 0;
-            try {
-                added = table.appendRecords(record);
-            } catch (...) {
-                table.unlockAppend();
-                throw;
-            }
-            table.unlockAppend();
-            *newRowid = added + 1;
+            *newRowid = table.appendUnderLock(record) + 1;
             return SQLITE_OK;
         }
         const std::uint32_t record = RecordOf(table, argv[0]);
