@@ -60,9 +60,8 @@ DbfHeader ParseDbfHeader(std::span<const std::uint8_t> bytes, std::uint64_t file
         Damaged("the file is too short");
     DbfHeader h;
     h.version = bytes[0];
-    const int level = h.version & 0x07;
-    if (level != 3 && level != 4)
-        Damaged("this is not a dBase table");
+    if ((h.version & 0x07) != 3) // dBase III and IV; the later layout (level 4) is not read
+        Damaged("this is not a dBase table (or not of a version this program reads)");
     h.recordCount = Le32(&bytes[4]);
     h.headerLength = Le16(&bytes[8]);
     h.recordLength = Le16(&bytes[10]);
