@@ -5,8 +5,10 @@
 #include "data/dbf/DbfTable.h"
 #include "data/dbf/FieldCodec.h"
 #include "data/dbf/NumIndex.h"
+#include "data/sql/TextFilter.h"
 
 #include <charconv>
+#include <optional>
 #include <cmath>
 #include <sqlite3.h>
 #include <vector>
@@ -25,7 +27,29 @@ constexpr std::uint32_t kPrefetchDistance = 32;
 struct Vtab : sqlite3_vtab {
     DbfTableProvider* provider = nullptr;
     int keyColumn = -1;
+    std::vector<bool> textColumn; // columns served as TEXT from a text field
 };
+
+// The filter operator of an SQLite constraint operator, when there is one.
+std::optional<TextFilter::Op> FilterOp(int op)
+{
+    switch (op) {
+    case SQLITE_INDEX_CONSTRAINT_EQ:
+        return TextFilter::Op::Equal;
+    case SQLITE_INDEX_CONSTRAINT_GT:
+        return TextFilter::Op::Greater;
+    case SQLITE_INDEX_CONSTRAINT_GE:
+        return TextFilter::Op::GreaterEqual;
+    case SQLITE_INDEX_CONSTRAINT_LT:
+        return TextFilter::Op::Less;
+    case SQLITE_INDEX_CONSTRAINT_LE:
+        return TextFilter::Op::LessEqual;
+    case SQLITE_INDEX_CONSTRAINT_LIKE:
+        return TextFilter::Op::Prefix;
+    default:
+        return std::nullopt;
+    }
+}
 
 struct Cursor : sqlite3_vtab_cursor {
     DbfTable* table = nullptr;
@@ -34,6 +58,7 @@ struct Cursor : sqlite3_vtab_cursor {
     std::size_t position = 0; // in `list`, or the record itself
     std::uint32_t end = 0;
     std::vector<std::size_t> ahead; // offsets in a record to fetch ahead during a full scan
+    std::vector<TextFilter> filters; // tests a full scan applies before SQLite sees a row
     std::uint32_t record() const { return listed ? list[position] : static_cast<std::uint32_t>(position); }
 };
 
@@ -72,6 +97,8 @@ int Connect(sqlite3* db, void* aux, int, const char* const*, sqlite3_vtab** out,
         auto* vtab = new Vtab();
         vtab->provider = provider;
         vtab->keyColumn = table.fieldIndex(provider->indexField());
+        for (const DbfField& f : table.fields())
+            vtab->textColumn.push_back(f.type == 'C');
         *out = vtab;
         return SQLITE_OK;
     } catch (const std::exception& e) {
@@ -103,15 +130,66 @@ int BestIndex(sqlite3_vtab* base, sqlite3_index_info* info)
         }
     }
     int tested = 0;
+    std::string filters; // "column,op;" for each constraint handed to Filter, in argv order
+    int argument = 0;
     for (int i = 0; i < info->nConstraint; ++i) {
-        const int column = info->aConstraint[i].iColumn;
-        if (info->aConstraint[i].usable && column >= 0 && column < kMaxPrefetchColumn)
-            tested |= 1 << column;
+        const auto& c = info->aConstraint[i];
+        if (!c.usable || c.iColumn < 0)
+            continue;
+        if (c.iColumn < kMaxPrefetchColumn)
+            tested |= 1 << c.iColumn;
+        const bool text = c.iColumn < static_cast<int>(vtab->textColumn.size()) && vtab->textColumn[static_cast<std::size_t>(c.iColumn)];
+        const char* collation = sqlite3_vtab_collation(info, i);
+        const bool binary = c.op == SQLITE_INDEX_CONSTRAINT_LIKE || !collation || sqlite3_stricmp(collation, "BINARY") == 0;
+        if (text && binary && FilterOp(c.op)) {
+            info->aConstraintUsage[i].argvIndex = ++argument;
+            info->aConstraintUsage[i].omit = 0; // SQLite checks the rows that pass again
+            filters += std::to_string(c.iColumn) + "," + std::to_string(c.op) + ";";
+        }
     }
     info->idxNum = kFullScan | (tested << kPlanBits);
+    if (!filters.empty()) {
+        info->idxStr = sqlite3_mprintf("%s", filters.c_str());
+        info->needToFreeIdxStr = 1;
+    }
     info->estimatedCost = 1e6;
     info->estimatedRows = 100000;
     return SQLITE_OK;
+}
+
+// Filters from the constraints BestIndex handed over ("column,op;" in idxStr). A value that is
+// not text gives no filter: SQLite's affinity rules then decide alone.
+std::vector<TextFilter> MakeFilters(const char* idxStr, int argc, sqlite3_value** argv)
+{
+    std::vector<TextFilter> filters;
+    std::string_view spec = idxStr ? idxStr : "";
+    for (int i = 0; i < argc && !spec.empty(); ++i) {
+        const std::size_t end = spec.find(';');
+        const std::string_view item = spec.substr(0, end);
+        spec.remove_prefix(end == std::string_view::npos ? spec.size() : end + 1);
+        const std::size_t comma = item.find(',');
+        int column = 0;
+        int op = 0;
+        std::from_chars(item.data(), item.data() + comma, column);
+        std::from_chars(item.data() + comma + 1, item.data() + item.size(), op);
+        if (sqlite3_value_type(argv[i]) != SQLITE_TEXT)
+            continue;
+        const std::string value(reinterpret_cast<const char*>(sqlite3_value_text(argv[i])),
+            static_cast<std::size_t>(sqlite3_value_bytes(argv[i])));
+        TextFilter filter{column, *FilterOp(op), value};
+        if (filter.op == TextFilter::Op::Prefix && !LikePrefix(value, filter.value))
+            continue;
+        filters.push_back(std::move(filter));
+    }
+    return filters;
+}
+
+bool PassesFilters(const Cursor* c, std::uint32_t record)
+{
+    for (const TextFilter& filter : c->filters)
+        if (!filter.passes(c->table->rawField(record, filter.field)))
+            return false;
+    return true;
 }
 
 int Open(sqlite3_vtab*, sqlite3_vtab_cursor** out)
@@ -126,7 +204,7 @@ int Close(sqlite3_vtab_cursor* cursor)
     return SQLITE_OK;
 }
 
-void SkipDeleted(Cursor* c)
+void SkipRejected(Cursor* c)
 {
     if (c->listed)
         return;
@@ -137,7 +215,9 @@ void SkipDeleted(Cursor* c)
         for (const std::size_t offset : c->ahead)
             __builtin_prefetch(record + offset);
     }
-    while (c->position < c->end && c->table->isDeleted(static_cast<std::uint32_t>(c->position)))
+    while (c->position < c->end
+        && (c->table->isDeleted(static_cast<std::uint32_t>(c->position))
+            || !PassesFilters(c, static_cast<std::uint32_t>(c->position))))
         ++c->position;
 }
 
@@ -171,7 +251,7 @@ std::optional<std::int64_t> KeyOf(sqlite3_value* value)
     }
 }
 
-int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3_value** argv)
+int Filter(sqlite3_vtab_cursor* base, int idxNum, const char* idxStr, int argc, sqlite3_value** argv)
 {
     const int plan = idxNum & ((1 << kPlanBits) - 1);
     auto* c = static_cast<Cursor*>(base);
@@ -183,6 +263,7 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3
         c->position = 0;
         c->listed = plan != kFullScan;
         c->ahead = c->listed ? std::vector<std::size_t>() : PrefetchOffsets(*c->table, idxNum >> kPlanBits);
+        c->filters = c->listed ? std::vector<TextFilter>() : MakeFilters(idxStr, argc, argv);
         if (plan == kKeyEquals && argc == 1) {
             if (const auto key = KeyOf(argv[0])) {
                 if (NumIndex* index = vtab->provider->index())
@@ -199,7 +280,7 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3
                 c->list.push_back(static_cast<std::uint32_t>(*rowid - 1));
         }
         c->end = c->listed ? static_cast<std::uint32_t>(c->list.size()) : c->table->recordCount();
-        SkipDeleted(c);
+        SkipRejected(c);
         return SQLITE_OK;
     } catch (const std::exception& e) {
         return Fail(base->pVtab, e);
@@ -210,7 +291,7 @@ int Next(sqlite3_vtab_cursor* base)
 {
     auto* c = static_cast<Cursor*>(base);
     ++c->position;
-    SkipDeleted(c);
+    SkipRejected(c);
     return SQLITE_OK;
 }
 
