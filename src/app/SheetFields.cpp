@@ -14,8 +14,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace tessaly::app {
 namespace {
@@ -45,6 +49,16 @@ public:
         setItemDelegate(new SizeNameDelegate(this));
         setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         setMinimumContentsLength(22);
+    }
+
+    // The base popup widens itself to the full item texts; names are all it has to show.
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        QWidget* popup = view()->window();
+        const int names = view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width()
+                          + 2 * view()->frameWidth() + 8;
+        popup->resize(std::max(width(), names), popup->height());
     }
 
 protected:
