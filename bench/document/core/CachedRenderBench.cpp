@@ -83,12 +83,3 @@ BENCHMARK(BM_QtDrawImageSmooth)->Unit(benchmark::kMillisecond)->MeasureProcessCP
 
 }  // namespace
 }  // namespace tessaly::document
-
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -97,31 +97,32 @@ void TdtpDocument::SaveSettingsToXml(pugi::xml_node& node) const
 
 void TdtpDocument::LoadSettingsFromXml(const pugi::xml_node& node)
 {
-    FHandleColor = ReadHex(node, "HandleColor", 0);
-    FHandleEdgeColor = ReadHex(node, "HandleEdgeColor", 0);
-    FHotzoneScrolling = ReadEnum(node, "HotzoneScrolling", TdtpHZScrollingType::hzsNoScroll, 3);
-    FQuality = ReadEnum(node, "StretchFilter", TdtpStretchFilter::sfNearest, kStretchFilterCount);
-    FReadOnly = ReadBool(node, "ReadOnly", false);
-    FRenderDpm = ReadSingle(node, "RenderDpm", kDpm150);
-    FScreenDpm = ReadSingle(node, "ScreenDpm", kDpm150);
-    FStoreThumbnails = ReadBool(node, "StoreThumbnails", true);
-    FShowMargins = ReadBool(node, "ShowMargins", false);
-    FSnapToGrid = ReadBool(node, "SnapToGrid", false);
-    FStepAngle = ReadSingle(node, "StepAngle", 0);
-    FViewStyle = ReadEnum(node, "ViewStyle", TdtpViewStyleType::vsPrintLayout, 2);
-    FDefaultPageWidth = ReadSingle(node, "DefaultPageWidth", 210);
-    FDefaultPageHeight = ReadSingle(node, "DefaultPageHeight", 297);
-    FDefaultMargins[0] = ReadSingle(node, "DefaultMarginLeft", 10);
-    FDefaultMargins[1] = ReadSingle(node, "DefaultMarginTop", 10);
-    FDefaultMargins[2] = ReadSingle(node, "DefaultMarginRight", 10);
-    FDefaultMargins[3] = ReadSingle(node, "DefaultMarginBottom", 10);
-    FDefaultGridSize = ReadSingle(node, "DefaultGridSize", 5);
-    FDefaultGridColor = ReadColour(node, "DefaultGridColor", 0xFFFFC0u);
-    FDefaultPageColor = ReadColour(node, "DefaultPageColor", 0xFFFFFFu);
-    FDefaultBackgroundTiled = ReadBool(node, "DefaultBgrTiled", false);
-    FThumbnailWidth = ReadInteger(node, "ThumbnailWidth", 80);
-    FThumbnailHeight = ReadInteger(node, "ThumbnailHeight", 60);
-    FFontEmbedding = ReadBool(node, "FontEmbedding", false);
+    XmlValueReader r(node);
+    FHandleColor = r.Hex("HandleColor", 0);
+    FHandleEdgeColor = r.Hex("HandleEdgeColor", 0);
+    FHotzoneScrolling = r.EnumValue("HotzoneScrolling", TdtpHZScrollingType::hzsNoScroll, 3);
+    FQuality = r.EnumValue("StretchFilter", TdtpStretchFilter::sfNearest, kStretchFilterCount);
+    FReadOnly = r.Bool("ReadOnly", false);
+    FRenderDpm = r.Single("RenderDpm", kDpm150);
+    FScreenDpm = r.Single("ScreenDpm", kDpm150);
+    FStoreThumbnails = r.Bool("StoreThumbnails", true);
+    FShowMargins = r.Bool("ShowMargins", false);
+    FSnapToGrid = r.Bool("SnapToGrid", false);
+    FStepAngle = r.Single("StepAngle", 0);
+    FViewStyle = r.EnumValue("ViewStyle", TdtpViewStyleType::vsPrintLayout, 2);
+    FDefaultPageWidth = r.Single("DefaultPageWidth", 210);
+    FDefaultPageHeight = r.Single("DefaultPageHeight", 297);
+    FDefaultMargins[0] = r.Single("DefaultMarginLeft", 10);
+    FDefaultMargins[1] = r.Single("DefaultMarginTop", 10);
+    FDefaultMargins[2] = r.Single("DefaultMarginRight", 10);
+    FDefaultMargins[3] = r.Single("DefaultMarginBottom", 10);
+    FDefaultGridSize = r.Single("DefaultGridSize", 5);
+    FDefaultGridColor = r.Hex("DefaultGridColor", 0xFFFFC0u);
+    FDefaultPageColor = r.Hex("DefaultPageColor", 0xFFFFFFu);
+    FDefaultBackgroundTiled = r.Bool("DefaultBgrTiled", false);
+    FThumbnailWidth = r.Int("ThumbnailWidth", 80);
+    FThumbnailHeight = r.Int("ThumbnailHeight", 60);
+    FFontEmbedding = r.Bool("FontEmbedding", false);
     if (!(FRenderDpm > 0)) FRenderDpm = kDpm150;  // a resolution of 0 or less cannot render
     if (!(FScreenDpm > 0)) FScreenDpm = kDpm150;
 }

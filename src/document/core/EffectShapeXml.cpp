@@ -15,8 +15,9 @@ void TdtpEffect::SaveToXml(pugi::xml_node& node) const
 
 void TdtpEffect::LoadFromXml(const pugi::xml_node& node)
 {
-    FEnabled = ReadBool(node, "Enabled", false);
-    FSource = ReadInteger(node, "Source", -2);
+    XmlValueReader r(node);
+    FEnabled = r.Bool("Enabled", false);
+    FSource = r.Int("Source", -2);
 }
 
 void TdtpEffectShape::SaveToXml(pugi::xml_node& node) const

@@ -26,23 +26,24 @@ void TdtpPage::SaveToXml(pugi::xml_node& node) const
 
 void TdtpPage::LoadFromXml(const pugi::xml_node& node)
 {
+    XmlValueReader r(node);
     if (!node)
         throw DocumentError("XML Node is not assigned");
-    FIsDefaultPage = ReadBool(node, "IsDefaultPage", true);
+    FIsDefaultPage = r.Bool("IsDefaultPage", true);
     if (!FIsDefaultPage) {
-        FMargins[0] = ReadSingle(node, "MarginLeft", 0);
-        FMargins[1] = ReadSingle(node, "MarginTop", 0);
-        FMargins[2] = ReadSingle(node, "MarginRight", 0);
-        FMargins[3] = ReadSingle(node, "MarginBottom", 0);
-        FGridSize = ReadSingle(node, "GridSize", 0);
-        FGridColor = ReadColour(node, "GridColor", 0xFFFFC0u);
-        FPageColor = ReadColour(node, "PageColor", 0xFFFFFFu);
-        FBackgroundTiled = ReadBool(node, "BackgroundTiled", false);
+        FMargins[0] = r.Single("MarginLeft", 0);
+        FMargins[1] = r.Single("MarginTop", 0);
+        FMargins[2] = r.Single("MarginRight", 0);
+        FMargins[3] = r.Single("MarginBottom", 0);
+        FGridSize = r.Single("GridSize", 0);
+        FGridColor = r.Hex("GridColor", 0xFFFFC0u);
+        FPageColor = r.Hex("PageColor", 0xFFFFFFu);
+        FBackgroundTiled = r.Bool("BackgroundTiled", false);
     }
     TdtpShape::LoadFromXml(node);
     if (!FIsDefaultPage) {
-        const float width = ReadSingle(node, "PageWidth", DocWidth());
-        const float height = ReadSingle(node, "PageHeight", DocHeight());
+        const float width = r.Single("PageWidth", DocWidth());
+        const float height = r.Single("PageHeight", DocHeight());
         StoreGeometryUnrecorded(DocLeft(), DocTop(), width, height);
     } else if (Document()) {
         StoreGeometryUnrecorded(DocLeft(), DocTop(), Document()->DefaultPageWidth(), Document()->DefaultPageHeight());

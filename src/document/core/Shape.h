@@ -246,6 +246,9 @@ public:
     void LoadShapeFromString(const QByteArray& text);
     virtual void AssignShape(const TdtpShape& source);
     void Assign(const TdtpShape& source);  // copy through the packed string
+    // A deep copy of the shape tree through its XML form (no text in between), of the same class.
+    // Archive streams are not copied: the copy names the same streams.
+    std::unique_ptr<TdtpShape> CloneShape() const;
     virtual TdtpResourceStorage GetResourceStorage() const { return TdtpResourceStorage::Embedded; }
     virtual void SetResourceStorage(TdtpResourceStorage) {}
 

@@ -103,45 +103,46 @@ void TdtpShape::SaveChildren(pugi::xml_node& node) const
 
 void TdtpShape::LoadShapeBase(const pugi::xml_node& node)
 {
-    FAllowResize = ReadBool(node, "AllowResize", true);
-    FAllowMove = ReadBool(node, "AllowMove", true);
-    FAllowRotate = ReadBool(node, "AllowRotate", true);
-    FAllowSelect = ReadBool(node, "AllowSelect", true);
-    FAllowDelete = ReadBool(node, "AllowDelete", true);
-    FAllowEdit = ReadBool(node, "AllowEdit", true);
-    if (pugi::xml_node anchors = FindValue(node, "Anchors")) {
+    XmlValueReader r(node);
+    FAllowResize = r.Bool("AllowResize", true);
+    FAllowMove = r.Bool("AllowMove", true);
+    FAllowRotate = r.Bool("AllowRotate", true);
+    FAllowSelect = r.Bool("AllowSelect", true);
+    FAllowDelete = r.Bool("AllowDelete", true);
+    FAllowEdit = r.Bool("AllowEdit", true);
+    if (pugi::xml_node anchors = r.Find("Anchors")) {
         FAnchors = 0;
         for (const AnchorKey& key : kAnchorKeys)
             if (ReadBool(anchors, key.name, false))
                 FAnchors |= key.flag;
     }
-    FAspectRatio = ReadSingle(node, "AspectRatio", 0);
-    FCurbLeft = ReadSingle(node, "CurbLeft", 0);
-    FCurbTop = ReadSingle(node, "CurbTop", 0);
-    FCurbRight = ReadSingle(node, "CurbRight", 0);
-    FCurbBottom = ReadSingle(node, "CurbBottom", 0);
-    FMinHeight = ReadSingle(node, "ConstraintMinHeight", 0);
-    FMinWidth = ReadSingle(node, "ConstraintMinWidth", 0);
-    FMaxHeight = ReadSingle(node, "ConstraintMaxHeight", 0);
-    FMaxWidth = ReadSingle(node, "ConstraintMaxWidth", 0);
-    float angle = ReadSingle(node, "DocAngle", 0);
+    FAspectRatio = r.Single("AspectRatio", 0);
+    FCurbLeft = r.Single("CurbLeft", 0);
+    FCurbTop = r.Single("CurbTop", 0);
+    FCurbRight = r.Single("CurbRight", 0);
+    FCurbBottom = r.Single("CurbBottom", 0);
+    FMinHeight = r.Single("ConstraintMinHeight", 0);
+    FMinWidth = r.Single("ConstraintMinWidth", 0);
+    FMaxHeight = r.Single("ConstraintMaxHeight", 0);
+    FMaxWidth = r.Single("ConstraintMaxWidth", 0);
+    float angle = r.Single("DocAngle", 0);
     angle = float(angle - std::floor(angle / 360.0) * 360.0);
     FDocAngle = (angle >= 0 && angle < 360) ? angle : 0;
     const double radians = double(FDocAngle) * std::numbers::pi / 180.0;
     FCos = std::cos(radians);
     FSin = std::sin(radians);
-    FDocLeft = ReadSingle(node, "DocLeft", 0);
-    FDocTop = ReadSingle(node, "DocTop", 0);
-    FDocHeight = ReadSingle(node, "DocHeight", 0);
-    FDocWidth = ReadSingle(node, "DocWidth", 0);
-    FFlipped = ReadBool(node, "Flipped", false);
-    FGrouped = ReadBool(node, "Grouped", false);
-    FMirrored = ReadBool(node, "Mirrored", false);
-    FName = ReadString(node, "Name");
-    FPreserveAspect = ReadBool(node, "PreserveAspect", false);
-    FTag = ReadInteger(node, "Tag", 0);
-    FVisible = ReadBool(node, "Visible", true);
-    FMasterAlpha = std::uint8_t(std::min<std::uint32_t>(ReadHex(node, "MasterAlpha", 255), 255));
+    FDocLeft = r.Single("DocLeft", 0);
+    FDocTop = r.Single("DocTop", 0);
+    FDocHeight = r.Single("DocHeight", 0);
+    FDocWidth = r.Single("DocWidth", 0);
+    FFlipped = r.Bool("Flipped", false);
+    FGrouped = r.Bool("Grouped", false);
+    FMirrored = r.Bool("Mirrored", false);
+    FName = r.String("Name");
+    FPreserveAspect = r.Bool("PreserveAspect", false);
+    FTag = r.Int("Tag", 0);
+    FVisible = r.Bool("Visible", true);
+    FMasterAlpha = std::uint8_t(std::min<std::uint32_t>(r.Hex("MasterAlpha", 255), 255));
     FCacheDpm = 0;
     LoadChildren(node);
 }
@@ -184,6 +185,17 @@ void TdtpShape::ListArchiveStreams(QStringList& names) const
 {
     for (const auto& child : FChildren)
         child->ListArchiveStreams(names);
+}
+
+std::unique_ptr<TdtpShape> TdtpShape::CloneShape() const
+{
+    pugi::xml_document xml;
+    pugi::xml_node root = xml.append_child("shape");
+    SaveToXml(root);
+    std::unique_ptr<TdtpShape> copy = CreateShape(ClassName());
+    copy->LoadFromXml(root);
+    copy->AfterLoad();
+    return copy;
 }
 
 // ---- packed shape string ----

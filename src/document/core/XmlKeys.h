@@ -1,31 +1,64 @@
-// Small helpers shared by the XML readers and writers of the document model.
+// Reading stored values from XML elements: a reader that looks at an element's children once and
+// finds keys in the order they are written, with the value encodings of the storage module.
 #pragma once
+
+#include "document/storage/XmlValues.h"
 
 #include <QString>
 
 #include <pugixml.hpp>
 
 #include <cmath>
+#include <cstdint>
 #include <string_view>
-
-#include "document/storage/XmlValues.h"
+#include <vector>
 
 namespace tessaly::document {
 
-// A stored float read into a single-precision field: values that do not fit a float give the default.
-inline float ReadSingle(const pugi::xml_node& node, std::string_view key, float readDefault)
-{
-    const float value = float(ReadFloat(node, key, readDefault));
-    return std::isfinite(value) ? value : readDefault;
-}
+class XmlValueReader {
+public:
+    explicit XmlValueReader(const pugi::xml_node& node);
 
-// An enumeration stored as its index; out-of-range values give the default.
-template <class Enum>
-Enum ReadEnum(const pugi::xml_node& node, std::string_view key, Enum readDefault, int count)
-{
-    const int value = ReadInteger(node, key, int(readDefault));
-    return value >= 0 && value < count ? Enum(value) : readDefault;
-}
+    // The first child element called `key` (null when missing). Keys asked in the stored order
+    // are found in constant time; any other order still works.
+    pugi::xml_node Find(std::string_view key);
+    bool Has(std::string_view key) { return bool(Find(key)); }
+
+    bool Bool(std::string_view key, bool readDefault) { return ParseBool(Text(key)).value_or(readDefault); }
+    std::int32_t Int(std::string_view key, std::int32_t readDefault)
+    {
+        return ParseInteger(Text(key)).value_or(readDefault);
+    }
+    std::uint32_t Hex(std::string_view key, std::uint32_t readDefault)  // colours too
+    {
+        const auto value = ParseInteger(Text(key));
+        return value ? std::uint32_t(*value) : readDefault;
+    }
+    // A stored float read into a single-precision field: values that do not fit give the default.
+    float Single(std::string_view key, float readDefault)
+    {
+        const float value = float(ParseFloat(Text(key)).value_or(readDefault));
+        return std::isfinite(value) ? value : readDefault;
+    }
+    QString String(std::string_view key, const QString& readDefault = {});
+    // An enumeration stored as its index; out-of-range values give the default.
+    template <class Enum>
+    Enum EnumValue(std::string_view key, Enum readDefault, int count)
+    {
+        const int value = Int(key, int(readDefault));
+        return value >= 0 && value < count ? Enum(value) : readDefault;
+    }
+
+private:
+    struct Child {
+        std::string_view name;
+        pugi::xml_node node;
+    };
+    std::string_view Text(std::string_view key);
+
+    std::vector<Child> FChildren;
+    size_t FCursor = 0;
+};
 
 // Repeated child elements `name` in document order.
 template <class Visit>

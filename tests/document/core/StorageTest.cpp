@@ -242,6 +242,25 @@ TEST(Storage, PackedShapeAndClipboardTextRoundTrip)
     EXPECT_EQ(doc.LoadSelectionFromString("<NotASelection/>"), 0);
 }
 
+TEST(Storage, CloneCopiesTheWholeTree)
+{
+    TdtpPage page;
+    page.SetMarginTop(3);
+    auto group = MakeAt<TdtpGroupShape>(1, 2, 30, 20);
+    group->AddChild(MakeAt(1, 1, 5, 5));
+    group->SetGrouped(true);
+    page.AddChild(std::move(group));
+    const std::unique_ptr<TdtpShape> copy = page.CloneShape();
+    ASSERT_EQ(copy->ClassName(), "TdtpPage");
+    const auto* copied = static_cast<const TdtpPage*>(copy.get());
+    EXPECT_FLOAT_EQ(copied->MarginTop(), 3);
+    ASSERT_EQ(copied->ChildCount(), 1);
+    EXPECT_EQ(copied->GetChild(0)->ClassName(), "TdtpGroupShape");
+    EXPECT_TRUE(copied->GetChild(0)->Grouped());
+    EXPECT_EQ(copied->GetChild(0)->GetChild(0)->ClassName(), "TestRectShape");
+    EXPECT_EQ(copied->GetChild(0)->GetChild(0)->Parent(), copied->GetChild(0));
+}
+
 TEST(Storage, SaveToFileAndLoadFromFile)
 {
     QTemporaryDir dir;
