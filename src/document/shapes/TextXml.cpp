@@ -1,11 +1,22 @@
 // The XML form of the text shapes: text, font and paragraph settings, then the spans.
 #include "document/shapes/TextBaseShape.h"
 
-#include "document/core/XmlKeys.h"
+#include "document/storage/XmlValues.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tessaly::document {
+namespace {
+
+// A stored float read into a single-precision field: values that do not fit a float give the default.
+float ReadSingle(const pugi::xml_node& node, std::string_view key, float readDefault)
+{
+    const float value = float(ReadFloat(node, key, readDefault));
+    return std::isfinite(value) ? value : readDefault;
+}
+
+}  // namespace
 
 void TdtpTextBaseShape::SaveToXml(pugi::xml_node& node) const
 {
@@ -65,14 +76,14 @@ void TdtpTextBaseShape::LoadFromXml(const pugi::xml_node& node)
     // Stored spans are kept inside the text, whatever the file says.
     FSpans.clear();
     const int length = int(FText.size());
-    ForEachElement(node, "Span", [&](const pugi::xml_node& element) {
+    for (pugi::xml_node element = node.child("Span"); element; element = element.next_sibling("Span")) {
         std::unique_ptr<TdtpTextSpan> span = CreateSpan();
         span->CharPos = std::clamp(ReadInteger(element, "CharPos", 0), 1, length + 1);
         span->CharCount = std::clamp(ReadInteger(element, "CharCount", 0), 0, length + 1 - span->CharPos);
         span->Width = std::max(0.0f, ReadSingle(element, "Width", 0));
         span->Height = std::max(0.0f, ReadSingle(element, "Height", 0));
         FSpans.push_back(std::move(span));
-    });
+    }
     if (FAutoSize || (FSpans.empty() && !FText.isEmpty())) {
         BuildSpans();
         if (FAutoSize) {
