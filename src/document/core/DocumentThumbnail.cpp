@@ -1,7 +1,8 @@
-// Rendering whole pages: page images for printing and export, and the page thumbnails.
+// Rendering whole pages: page images for printing and export, and the page thumbnails (the page
+// rendered at the render resolution, reduced with the box filter, framed).
 #include "document/core/Document.h"
 
-#include "document/raster/Resampler.h"
+#include "document/raster/BoxReduce.h"
 
 #include <QPainter>
 
@@ -39,7 +40,7 @@ void TdtpDocument::UpdateThumbnail(int index)
     TdtpPage* page = Pages(index);
     if (!page || FThumbnailWidth <= 2 || FThumbnailHeight <= 2 || FThumbnailWidth > 4096 || FThumbnailHeight > 4096)
         return;
-    QImage thumbnail(FThumbnailWidth, FThumbnailHeight, QImage::Format_RGB32);
+    QImage thumbnail(FThumbnailWidth, FThumbnailHeight, QImage::Format_ARGB32_Premultiplied);
     thumbnail.fill(ColorToRgb(FColor));
     const QRect inner(1, 1, FThumbnailWidth - 2, FThumbnailHeight - 2);
     const double w = page->DocWidth(), h = page->DocHeight();
@@ -48,12 +49,18 @@ void TdtpDocument::UpdateThumbnail(int index)
         const QSize fitted(std::max(1, int(std::lround(w * scale))), std::max(1, int(std::lround(h * scale))));
         const QRect place(inner.left() + (inner.width() - fitted.width()) / 2,
                           inner.top() + (inner.height() - fitted.height()) / 2, fitted.width(), fitted.height());
-        // A thumbnail needs no more than a few page pixels per thumbnail pixel.
-        const float dpm = float(std::min<double>(FRenderDpm, scale * 4));
-        const QImage page32 = RenderPageImage(index, dpm, TDeviceType::dtPrinter, std::min(FRenderDpm, kDpm150));
+        // The page at the render resolution, shape caches at most at 150 DPI.
+        const QImage rendered = RenderPageImage(index, FRenderDpm, TDeviceType::dtPrinter, std::min(FRenderDpm, kDpm150));
+        if (!rendered.isNull()) {
+            const bool reduces = qint64(fitted.width()) * fitted.height() < qint64(rendered.width()) * rendered.height() &&
+                                 fitted.width() <= rendered.width() && fitted.height() <= rendered.height();
+            if (!reduces || !BoxReduce(thumbnail, place, rendered, rendered.rect())) {
+                QPainter painter(&thumbnail);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.drawImage(QRectF(place), rendered);
+            }
+        }
         QPainter painter(&thumbnail);
-        if (!page32.isNull())
-            painter.drawImage(place.topLeft(), Stretch(page32, fitted, TdtpStretchFilter::sfLinear));
         painter.setPen(Qt::black);
         painter.drawRect(place.adjusted(-1, -1, 0, 0));
     }
