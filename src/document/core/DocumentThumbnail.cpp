@@ -10,6 +10,12 @@
 #include <cmath>
 
 namespace tessaly::document {
+namespace {
+
+// Largest page image rendered in one piece (a 1200 DPI A4 page is 140 million pixels).
+constexpr double kMaxPagePixels = 256.0 * 1024 * 1024;
+
+}  // namespace
 
 QImage TdtpDocument::RenderPageImage(int index, float dpm, TDeviceType device, float cacheDpm)
 {
@@ -19,7 +25,7 @@ QImage TdtpDocument::RenderPageImage(int index, float dpm, TDeviceType device, f
     page->EnsureLoaded();
     const double width = std::round(double(page->DocWidth()) * dpm);
     const double height = std::round(double(page->DocHeight()) * dpm);
-    if (!(width >= 1 && height >= 1 && width * height <= 1.0e9))
+    if (!(width >= 1 && height >= 1 && width * height <= kMaxPagePixels))
         return {};
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

@@ -29,6 +29,16 @@ constexpr AnchorKey kAnchorKeys[] = {
     {"TopLock", anTopLock},     {"RightLock", anRightLock}, {"BottomLock", anBottomLock},
 };
 
+// Streams of the document itself: a pasted or undone shape carries image streams only and must
+// never replace these.
+bool IsDocumentStreamName(const QString& name)
+{
+    return name.compare(QLatin1String("Index.xml"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("Fonts.dat"), Qt::CaseInsensitive) == 0 ||
+           name.startsWith(QLatin1String("Page"), Qt::CaseInsensitive) ||
+           name.startsWith(QLatin1String("Thumb"), Qt::CaseInsensitive);
+}
+
 int ShapeDepth(const pugi::xml_node& node)
 {
     int depth = 0;
@@ -250,7 +260,7 @@ void TdtpShape::LoadShapeFromString(const QByteArray& text)
     for (qint32 i = 0; i < streams; ++i) {
         const QString name = QString::fromLatin1(readBytes(readInt()));
         const QByteArray data = readBytes(readInt());
-        if (!data.isEmpty() && FDocument)
+        if (!data.isEmpty() && FDocument && !IsDocumentStreamName(name))
             FDocument->Archive().WriteStream(name, data);
     }
     const QByteArray xmlText = readBytes(readInt());

@@ -8,6 +8,7 @@
 #include "document/storage/XmlWriter.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -229,6 +230,22 @@ TEST(Storage, PackedShapeAndClipboardTextRoundTrip)
     EXPECT_FLOAT_EQ(copy.DocAngle(), 20);
     EXPECT_EQ(copy.ChildCount(), 1);
     EXPECT_THROW(copy.LoadShapeFromString("\x05garbage"), DocumentError);
+
+    // A packed shape naming a page stream must not overwrite it.
+    QByteArray hostile;
+    QDataStream out(&hostile, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const QByteArray name = "Page0001.xml", data = "overwritten", xml = original->SaveShapeToString().mid(4);
+    out << qint32(1) << qint32(name.size());
+    out.writeRawData(name.constData(), int(name.size()));
+    out << qint32(data.size());
+    out.writeRawData(data.constData(), int(data.size()));
+    out.writeRawData(xml.constData(), int(xml.size()));
+    doc.Archive().WriteStream("Page0001.xml", "kept");
+    TdtpShape* target = doc.Shapes(doc.AddShape(std::make_unique<TestRectShape>()));
+    target->LoadShapeFromString(hostile);
+    EXPECT_EQ(doc.Archive().ReadStream("Page0001.xml"), "kept");
+    doc.DeleteShape(doc.ShapeCount() - 1);
 
     original->SetSelected(true);
     const QByteArray text = doc.SaveSelectionToString();
