@@ -91,6 +91,14 @@ public:
     void Relayout();             // BuildSpans, auto-size when on, LayoutSpans
     QSizeF TextBlockSize() const;
     virtual QFont PrepareDrawFont(float dpm) const;  // white cell-height font for painting
+    // The left edge in local mm of each character of `span` and of the position after its last one,
+    // as the span is painted at `dpm` (its font fitted into the box, aligned within it).
+    virtual std::vector<float> MeasureSpanChars(const TdtpTextSpan& span, float dpm) const;
+    // Fills the character position table (for the in-place editor): for every index 0..length of
+    // Text the local position of its caret, and the span it belongs to (-1 for line breaks).
+    virtual void UpdateCharPositions(float dpm);
+    const std::vector<QPointF>& CharPositions() const { return FCharPositions; }
+    const std::vector<int>& CharSpans() const { return FCharSpans; }
 
     // ---- shape overrides ----
     void GetPasteOffset(float& dx, float& dy) const override;
@@ -123,6 +131,8 @@ private:
     bool ChangeValue(T& field, T value);
 
     std::vector<std::unique_ptr<TdtpTextSpan>> FSpans;
+    std::vector<QPointF> FCharPositions;
+    std::vector<int> FCharSpans;
     QString FText;
     QString FFontName = QStringLiteral("Arial");
     float FFontHeight = 12.0f;

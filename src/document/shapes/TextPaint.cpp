@@ -4,6 +4,7 @@
 
 #include "document/shapes/TextFonts.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -53,7 +54,54 @@ void Recolour(QImage& layer, TColor fontColor)
     }
 }
 
+// Millimetres from the box's left edge to the drawn text, `leftover` pixels being unused in the box.
+double AlignOffset(int alignment, double leftover, double dpm)
+{
+    if (alignment == taRight) return leftover / dpm;
+    if (alignment == taCenter) return leftover / dpm / 2;
+    return 0;
+}
+
 }  // namespace
+
+std::vector<float> TdtpTextBaseShape::MeasureSpanChars(const TdtpTextSpan& span, float dpm) const
+{
+    std::vector<float> edges(size_t(std::max(0, span.CharCount)) + 1, span.X);
+    const QString text = span.Text();
+    const double cellStart = std::round(double(GetFontHeight()) * dpm);
+    if (text.isEmpty() || !(dpm > 0) || !(cellStart >= 1))
+        return edges;
+    const QFont base = PrepareDrawFont(dpm);
+    const QSizeF box(double(span.Width) * dpm, double(span.Height) * dpm);
+    const int cell = FitCellHeight(base, text, int(std::min<double>(cellStart, kMaxCellPixels)), box);
+    if (cell <= 0)
+        return edges;
+    const QFont font = WithCellPixels(base, cell);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    const double offset = AlignOffset(FAlignment, box.width() - width, dpm);
+    for (int i = 0; i <= text.size(); ++i)
+        edges[size_t(i)] = float(span.X + offset + metrics.horizontalAdvance(text.left(i)) / double(dpm));
+    return edges;
+}
+
+void TdtpTextBaseShape::UpdateCharPositions(float dpm)
+{
+    const int length = int(FText.size());
+    FCharPositions.assign(size_t(length) + 1, QPointF());
+    FCharSpans.assign(size_t(length) + 1, -1);
+    for (int s = 0; s < SpanCount(); ++s) {
+        const TdtpTextSpan& span = *FSpans[size_t(s)];
+        const std::vector<float> edges = MeasureSpanChars(span, dpm);
+        for (int i = 0; i <= span.CharCount; ++i) {
+            const int index = span.CharPos - 1 + i;
+            if (index < 0 || index > length)
+                continue;
+            FCharPositions[size_t(index)] = QPointF(edges[size_t(i)], span.Y);
+            FCharSpans[size_t(index)] = s;
+        }
+    }
+}
 
 void TdtpTextBaseShape::PaintSpans(QImage& bitmap, const TDeviceContext& dc)
 {
@@ -88,9 +136,7 @@ void TdtpTextBaseShape::PaintSpans(QImage& bitmap, const TDeviceContext& dc)
             continue;
         const QFont font = WithCellPixels(base, cell);
         const QSize extent = PixelExtent(font, text);
-        double offset = 0;  // mm inside the box
-        if (FAlignment == taRight) offset = (box.width() - extent.width()) / dpm;
-        else if (FAlignment == taCenter) offset = (box.width() - extent.width()) / dpm / 2;
+        const double offset = AlignOffset(FAlignment, box.width() - extent.width(), dpm);
         const QPointF a = LocalToPixel({span->X + offset, span->Y});
         const QPointF b = LocalToPixel({span->X + offset + span->Width, span->Y + span->Height});
         painter.setFont(font);

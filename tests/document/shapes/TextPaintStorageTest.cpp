@@ -153,3 +153,27 @@ TEST(TextStorage, MissingAndDamagedElementsFallBack)
 
 }  // namespace
 }  // namespace tessaly::document
+
+namespace tessaly::document {
+namespace {
+
+TEST(TextPaint, CharacterPositionsGrowAlongEachSpan)
+{
+    TdtpDocument document;
+    auto* memo = test::AddShape(document, std::make_unique<TdtpMemoShape>());
+    memo->SetText(QStringLiteral("ab\r\ncde"));
+    memo->UpdateCharPositions(kDpm300);
+    const auto& positions = memo->CharPositions();
+    const auto& spans = memo->CharSpans();
+    ASSERT_EQ(positions.size(), 8u);
+    EXPECT_EQ(spans, (std::vector<int>{0, 0, 0, -1, 1, 1, 1, 1}));
+    EXPECT_FLOAT_EQ(positions[0].x(), 0);
+    EXPECT_GT(positions[1].x(), positions[0].x());
+    EXPECT_GT(positions[2].x(), positions[1].x());
+    EXPECT_FLOAT_EQ(positions[4].x(), 0);
+    EXPECT_FLOAT_EQ(positions[4].y(), memo->LineHeightMm());
+    EXPECT_LE(positions[7].x(), memo->Spans(1).Width + 1e-3);  // the caret after the last letter stays in the box
+}
+
+}  // namespace
+}  // namespace tessaly::document
