@@ -213,26 +213,13 @@ void TdtpDocumentView::UpdateRulers()
 
 void TdtpDocumentView::UpdateThumbnail(int index)
 {
-    TdtpPage* page = FDocument->Pages(index);
-    if (!page)
-        return;
-    page->EnsureLoaded();
-    const QImage thumbnail = RenderThumbnail(*FDocument, index);
-    if (thumbnail.isNull())
-        return;
-    page->SetThumbnail(thumbnail);
-    FDocument->PageChanged(page);
+    if (TdtpPage* page = FDocument->Pages(index)) {
+        page->EnsureLoaded();
+        FDocument->UpdateThumbnail(index);
+    }
 }
 
-QImage TdtpDocumentView::GetThumbnail(int index)
-{
-    TdtpPage* page = FDocument->Pages(index);
-    if (!page)
-        return {};
-    if (page->ThumbnailStale() && page->Loaded())
-        UpdateThumbnail(index);
-    return page->Thumbnail();
-}
+QImage TdtpDocumentView::GetThumbnail(int index) { return FDocument->GetThumbnail(index); }
 
 // ---- the 50 ms tick ----
 

@@ -59,11 +59,6 @@ bool PaintToCanvas(TdtpDocument& document, int pageIndex, QPainter& canvas, cons
 bool PaintToCanvas150(TdtpDocument& document, int pageIndex, QPainter& canvas, const QRect& destRect,
                       TdtpPaintOptions options = {});
 
-// The thumbnail of page `index`: ThumbnailWidth × ThumbnailHeight of the document's Color with the
-// page rendered at RenderDpm (caches at most 150 DPI), fitted and centred inside a one-pixel inset,
-// reduced with the box filter (or stretched when it is smaller), in a black frame. 24 bits.
-QImage RenderThumbnail(TdtpDocument& document, int index);
-
 // The quarter turn that lets a page of `pageSize` mm fill `target` better (0 or 1).
 int AutomaticQuarterTurns(QSizeF pageSize, QSizeF target);
 
