@@ -3,6 +3,8 @@
 
 #include "document/core/Types.h"
 
+#include <stdexcept>
+
 namespace tessaly::print {
 
 namespace {
@@ -42,6 +44,8 @@ SheetAssembler::SheetAssembler(document::TdtpDocument& target, const document::T
       grid_(GridOf(layoutMm_, sheetMm_, labelMm_)),
       preview_(preview)
 {
+    if (grid_.LabelsPerPage() > kMaxLabelsPerSheet)
+        throw std::runtime_error("The sheet holds too many labels");
     Snapshot(labelPage, template_);
     std::unique_ptr<document::TdtpPage> temporary = CopyFromTemplate();
     if (hooks.preparePictures)

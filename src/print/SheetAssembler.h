@@ -29,11 +29,15 @@ struct PrintHooks {
     std::function<void(document::TdtpShape& labelCopy, float renderDpm)> preparePictures;
 };
 
+// More labels than any real stock holds on one sheet: a geometry beyond it is refused rather than
+// filling memory with copies.
+inline constexpr int kMaxLabelsPerSheet = 20000;
+
 class SheetAssembler {
 public:
     // `target` is the print document (reset for every sheet) or, with `preview`, the preview
     // document (its current page emptied). Takes the template from `labelPage`; the layout may be
-    // in any unit.
+    // in any unit. Throws std::runtime_error when the sheet would hold over kMaxLabelsPerSheet.
     SheetAssembler(document::TdtpDocument& target, const document::TdtpPage& labelPage,
                    const sheet::SheetLayout& layout, const PrintHooks& hooks, bool preview);
 
