@@ -1,10 +1,19 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/DatabasePage.h"
+#include "app/DesignTab.h"
+#include "app/ProjectCommands.h"
+#include "app/SheetFields.h"
+#include "document/core/Document.h"
+#include "app/Tfimportcsv.h"
+#include "data/ArticleBase.h"
+#include "data/csv/CsvImport.h"
 #include "app/InterfaceFont.h"
 #include "app/InterfaceTexts.h"
 #include "app/KeyGeneratorTab.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,14 +33,18 @@
 namespace tessaly::app {
 
 TForm1::TForm1(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder)
+    : QMainWindow(parent), programFolder_(programFolder),
+      base_(std::make_unique<data::ArticleBase>(programFolder.toStdString()))
 {
     // Window creation. Floating-point exceptions are masked by default on this platform, so
     // divisions by zero in the geometry give infinities as the code expects.
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tessaly"));
+    sheet_ = new SheetFields([this](int n) { return UIText(n); }, this);
     buildInterface();
+    connectProjectCommands();
     about_ = new Tfapropos(this);
+    importDialog_ = new Tfimportcsv(*base_, importSettings_, [this](int n) { return UIText(n); }, this);
     showWarning = [this](const QString& caption, const QString& text) { QMessageBox::warning(this, caption, text); };
     resize(1280, 800);
 }
@@ -61,8 +74,11 @@ void TForm1::buildInterface()
     };
     for (const TabInfo& info : tabInfos) {
         const std::string_view name(info.name);
-        QWidget* page = name == "TabParapage" ? buildPrintTab()
+        QWidget* page = name == "Tabparaetiquette" ? buildDesignTab()
+            : name == "TabParapage"           ? buildPrintTab()
+            : name == "Tabparametres"         ? buildParametersTab()
             : name == "tabutilitaires"        ? buildUtilitiesTab()
+            : name == "tabbasedonnees"        ? buildDatabaseTab()
                                               : new QWidget;
         page->setObjectName(QString::fromLatin1(info.name));
         tabs_->addTab(page, QString::fromUtf8(info.caption));
@@ -124,6 +140,7 @@ QWidget* TForm1::buildPrintTab()
     printerList_->setMinimumContentsLength(30);
     printerRow->addWidget(printerList_, 1);
     layout->addWidget(printerGroup);
+    layout->addWidget(sheet_->pageGroup());
     layout->addStretch(1);
     return page;
 }
@@ -139,6 +156,59 @@ QWidget* TForm1::buildUtilitiesTab()
     utilities->addTab(keys, QStringLiteral("Generateur clé"));
     layout->addWidget(utilities);
     return page;
+}
+
+QWidget* TForm1::buildDesignTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    designTab_ = new DesignTab([this](int n) { return UIText(n); }, page);
+    auto* side = new QVBoxLayout;
+    side->addWidget(sheet_->formatGroup());
+    side->addStretch(1);
+    layout->addLayout(side);
+    layout->addWidget(designTab_, 1);
+    return page;
+}
+
+QWidget* TForm1::buildParametersTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(sheet_->unitGroup());
+    layout->addStretch(1);
+    return page;
+}
+
+document::TdtpDocument& TForm1::Fdocument()
+{
+    return designTab_->Fdocument()->Document();
+}
+
+void TForm1::connectProjectCommands()
+{
+    sheet_->setLabelDocument(&Fdocument());
+    sheet_->zoomToPage = [this] { designTab_->Fdocument()->ZoomToPage(); };
+    sheet_->setLabelRulerUnits = [this](sheet::Unit unit) {
+        designTab_->Fdocument()->SetRulerUnits(unit == sheet::Unit::Inch ? view::TRulerUnit::ruInch : view::TRulerUnit::ruMilli);
+    };
+    projects_ = std::make_unique<ProjectCommands>(programFolder_, *sheet_, [this](int n) { return UIText(n); });
+    projects_->dialogParent = this;
+    auto connectButton = [this](const char* name, void (ProjectCommands::*command)()) {
+        if (auto* button = findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(button, &QAbstractButton::clicked, this, [this, command] { ((*projects_).*command)(); });
+    };
+    connectButton("spbuttonnouveau", &ProjectCommands::NewProject);
+    connectButton("spcharge", &ProjectCommands::OpenProjectDialog);
+    connectButton("spsauve", &ProjectCommands::SaveProject);
+}
+
+QWidget* TForm1::buildDatabaseTab()
+{
+    databasePage_ = new DatabasePage(*base_, [this](int n) { return UIText(n); });
+    if (auto* import = databasePage_->findChild<QAbstractButton*>(QStringLiteral("bimport")))
+        connect(import, &QAbstractButton::clicked, this, &TForm1::bimportClick);
+    return databasePage_;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -172,8 +242,8 @@ std::vector<TForm1::Step> TForm1::startupSteps()
     return {
         {"flags", [this] {
              busy_ = false;
-             ready_ = true;
-             panelReady_ = true;
+             sheet_->setReady(true);
+             sheet_->setPanelFlag(true);
              firstActivation_ = false;
          }},
         {"language", [this] { texts_.load(programFolder_); }},
@@ -181,14 +251,26 @@ std::vector<TForm1::Step> TForm1::startupSteps()
         {"interface font", [this] { ApplyInterfaceFont(texts_.fontName(), texts_.charset(), {this, about_}); }},
         {"printer list", [this] { fillPrinterList(); }},
         // special-value type lists: with the value sources
-        {"parameter file", [this] { ReadParameterFile(); }},
+        {"parameter file", [this] {
+             if (ReadParameterFile())
+                 applyStoredColumns();
+         }},
         {"interface texts", [this] { ApplyInterfaceTexts(this, texts_); }},
         {"lists", [this] { fillPrinterList(); }},
         {"stored printer", [this] { selectStoredPrinter(); }},
-        // predefined label sizes; article table, list query and import settings;
-        // the DataMatrix command; the default label: with their modules
+        {"predefined label sizes", [this] { sheet_->BuildSizeList(); }},
+        {"article table", [this] { openArticleTable(); }},
+        // the DataMatrix command: with the design tab's tools
+        {"label document", [this] {
+             Fdocument().NewDocument();
+             projects_->ResetLabelDocument();
+         }},
+        {"default label", [this] {
+             if (OpenDefaultLabel(*projects_))
+                 SetDesignEnabled(false);
+         }},
         {"design lock", [this] { applyDesignMarker(); }},
-        // automation files: with the CSV import and the print run
+        {"automation", [this] { runAutomation(); }},
     };
 }
 
@@ -196,7 +278,9 @@ std::vector<TForm1::Step> TForm1::shutdownSteps()
 {
     return {
         {"parameter file", [this] { WriteParameterFile(); }},
-        // import settings, queries, table close and pack: with the article table
+        {"import settings", [this] { data::WriteImportSettings(programFolder_.toStdString(), importSettings_); }},
+        {"close table", [this] { base_->pfermebase(); }},
+        {"pack table", [this] { base_->pcompactebase(); }},
     };
 }
 
@@ -233,14 +317,65 @@ bool TForm1::ReadParameterFile()
 
 void TForm1::WriteParameterFile()
 {
-    // Column states and widths belong to the article grid, which gathers them into the record
-    // when it exists; the record keeps the values read at start-up otherwise.
+    try {
+        gatherColumns();
+    } catch (...) {
+        showWarning(QStringLiteral("Erreur"), QStringLiteral("Erreur dans pmetdansparamgenevalgrille"));
+    }
     const QByteArray printer = printerList_->currentText().toLatin1();
     parameters_.setPrinterName(std::string(printer.constData(), static_cast<std::size_t>(printer.size())));
     if (!tessaly::app::WriteParameterFile((programFolder_ + QStringLiteral("TESSALY.PAR")).toStdString(), parameters_)) {
         QApplication::beep();
         showWarning(QStringLiteral("Fichier non sauvegardé !!"), QStringLiteral("Il y a eu un problème"));
     }
+}
+
+void TForm1::applyStoredColumns()
+{
+    for (int n = 1; n <= ParameterRecord::ShownCount; ++n)
+        databasePage_->setColumnShown(n, parameters_.columnShown(n));
+    for (int n = 1; n <= ParameterRecord::ColumnCount; ++n) {
+        if (parameters_.columnWidth(n) > 0)
+            databasePage_->setColumnWidth(n, parameters_.columnWidth(n));
+    }
+    databasePage_->applyColumnVisibility();
+}
+
+void TForm1::gatherColumns()
+{
+    for (int n = 1; n <= ParameterRecord::ShownCount; ++n)
+        parameters_.setColumnShown(n, databasePage_->columnShown(n));
+    for (int n = 1; n <= ParameterRecord::ColumnCount; ++n)
+        parameters_.setColumnWidth(n, databasePage_->columnWidth(n));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Article table and automation
+
+void TForm1::openArticleTable()
+{
+    base_->pouvrebase();
+    databasePage_->prequetebase();
+    databasePage_->applyColumnVisibility();
+    importSettings_ = data::ReadImportSettings(programFolder_.toStdString());
+}
+
+void TForm1::runAutomation()
+{
+    const auto automation = data::FindAutomationFile(programFolder_.toStdString());
+    if (!automation)
+        return;
+    // The table is replaced by the file's records; the file itself stays in place.
+    importDialog_->runAutomatic(QString::fromStdString(automation->path));
+    databasePage_->prequetebase();
+    // Modes 2 and 3 go on with a database print run and, in mode 3, closing the window: they
+    // come with the print run.
+}
+
+void TForm1::bimportClick()
+{
+    importDialog_->exec();
+    databasePage_->prequetebase();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -278,7 +413,7 @@ void TForm1::SetDesignEnabled(bool enabled)
     auto* datamatrix = findChild<QWidget*>(QStringLiteral("spdatamatrix"));
     if (datamatrix && (datamatrix->isVisibleTo(this) || enabled))
         datamatrix->setEnabled(enabled);
-    // The label document becomes read-only here once the design surface exists.
+    Fdocument().SetReadOnly(!enabled);
 }
 
 QString TForm1::UIText(int n) const

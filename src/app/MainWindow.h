@@ -4,18 +4,33 @@
 #include "app/InterfaceTexts.h"
 #include "app/ParameterFile.h"
 
+#include "data/csv/ImportSettings.h"
+
 #include <QMainWindow>
 #include <QStyle>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
 class QTabWidget;
 class QToolButton;
 
+namespace tessaly::data {
+class ArticleBase;
+}
+namespace tessaly::document {
+class TdtpDocument;
+}
+
 namespace tessaly::app {
 
+class DatabasePage;
+class DesignTab;
+class ProjectCommands;
+class SheetFields;
 class Tfapropos;
+class Tfimportcsv;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -41,6 +56,16 @@ public:
     void WriteParameterFile();
 
     QString UIText(int n) const;
+
+    data::ArticleBase& articleBase() { return *base_; }
+    DatabasePage* databasePage() const { return databasePage_; }
+    DesignTab* designTab() const { return designTab_; }
+    SheetFields* sheetFields() const { return sheet_; }
+    ProjectCommands& projects() { return *projects_; }
+    // The label document shown on the design tab.
+    document::TdtpDocument& Fdocument();
+    Tfimportcsv* importDialog() const { return importDialog_; }
+    const data::ImportSettings& importSettings() const { return importSettings_; }
 
     // Shows a message box; tests replace it to read the message instead.
     std::function<void(const QString& caption, const QString& text)> showWarning;
@@ -68,26 +93,40 @@ private:
     QWidget* buildCommandBar();
     QWidget* buildPrintTab();
     QWidget* buildUtilitiesTab();
+    QWidget* buildDatabaseTab();
+    QWidget* buildDesignTab();
+    QWidget* buildParametersTab();
+    void connectProjectCommands();
     QToolButton* commandButton(const char* objectName, const QString& text, const char* icon,
                                QStyle::StandardPixmap fallback);
 
     void fillPrinterList();
     void selectStoredPrinter();
     void applyDesignMarker();
+    void applyStoredColumns();
+    void gatherColumns();
+    void openArticleTable();
+    void runAutomation();
+    void bimportClick();
 
     QString programFolder_;
     ParameterRecord parameters_;
     InterfaceTexts texts_;
     bool firstActivation_ = true;
     bool shutDown_ = false;
-    bool ready_ = false;      // unit radio buttons convert only while set
-    bool panelReady_ = false; // element panel writes back only while set
     bool busy_ = false;
     bool designEnabled_ = true;
 
     QTabWidget* tabs_ = nullptr;
     QComboBox* printerList_ = nullptr;
     Tfapropos* about_ = nullptr;
+    std::unique_ptr<data::ArticleBase> base_;
+    data::ImportSettings importSettings_;
+    DatabasePage* databasePage_ = nullptr;
+    Tfimportcsv* importDialog_ = nullptr;
+    SheetFields* sheet_ = nullptr;
+    DesignTab* designTab_ = nullptr;
+    std::unique_ptr<ProjectCommands> projects_;
 };
 
 } // namespace tessaly::app

@@ -1,6 +1,6 @@
 #include "app/ParameterFile.h"
 
-#include "app/AtomicFile.h"
+#include "data/util/AtomicFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -80,7 +80,7 @@ bool WriteParameterFile(const std::string& path, ParameterRecord& record)
 {
     record.setMagic();
     const auto& bytes = record.bytes();
-    return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return data::WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace tessaly::app

@@ -1,4 +1,7 @@
 #include "app/MainWindow.h"
+#include "app/ProjectCommands.h"
+#include "document/core/Document.h"
+#include "document/core/Page.h"
 #include "app/TempFolder.h"
 
 #include <QComboBox>
@@ -135,4 +138,25 @@ TEST(Startup, EnglishColumnWithoutLanguageFile)
     Session session(folder);
     EXPECT_EQ(session.window.findChild<QToolButton*>("spaide")->text(), "Help");
     EXPECT_EQ(session.window.findChild<QToolButton*>("sbinfos")->text(), "Infos");
+}
+
+TEST(Startup, DefaultLabelOpensAndLocksOnlyFromTheLockedName)
+{
+    struct Case {
+        const char* file;
+        bool locked;
+    };
+    for (const Case& c : {Case{"deflab.tly", false}, Case{"deflabb.tly", true}}) {
+        TempFolder folder;
+        {
+            Session maker(folder);
+            maker.window.Fdocument().CurrentPage()->SetPageSize(42, 17);
+            ASSERT_TRUE(maker.window.projects().SaveProjectTo(folder.file(c.file)));
+        }
+        QFile::remove(folder.file("TESSALY.PAR"));
+        Session session(folder);
+        EXPECT_EQ(session.window.designEnabled(), !c.locked) << c.file;
+        EXPECT_EQ(session.window.Fdocument().ReadOnly(), c.locked) << c.file;
+        EXPECT_FLOAT_EQ(session.window.Fdocument().PageWidth(), 42) << c.file;
+    }
 }

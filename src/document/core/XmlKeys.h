@@ -60,6 +60,21 @@ private:
     size_t FCursor = 0;
 };
 
+// Single reads straight from a node, for classes whose elements are few.
+inline float ReadSingle(const pugi::xml_node& node, std::string_view key, float readDefault)
+{
+    const float value = float(ReadFloat(node, key, readDefault));
+    return std::isfinite(value) ? value : readDefault;
+}
+
+// An enumeration stored as its index; out-of-range values give the default.
+template <class Enum>
+Enum ReadEnum(const pugi::xml_node& node, std::string_view key, Enum readDefault, int count)
+{
+    const int value = ReadInteger(node, key, int(readDefault));
+    return value >= 0 && value < count ? Enum(value) : readDefault;
+}
+
 // Repeated child elements `name` in document order.
 template <class Visit>
 void ForEachElement(const pugi::xml_node& node, const char* name, Visit visit)
