@@ -1,6 +1,8 @@
 // The printer, PDF and image sinks, all drawing through DrawSheet.
 #include "print/SheetSinks.h"
 
+#include "document/shapes/DocumentPainter.h"
+
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -33,9 +35,11 @@ void DrawSheet(document::TdtpDocument& document, QPainter& canvas, const QRect& 
         painter(document, canvas, targetPx, dpm);
         return;
     }
-    const QImage page = document.RenderPageImage(document.CurrentPageIndex(), dpm);
-    if (!page.isNull())
-        canvas.drawImage(targetPx, page);
+    document::TdtpPaintOptions options;
+    options.Dpm = dpm;
+    options.OptimizedPrinting = true;   // blank tiles of the sheet are not sent
+    if (!document::PaintToCanvas(document, document.CurrentPageIndex(), canvas, targetPx, options))
+        throw std::runtime_error("The sheet cannot be painted");
 }
 
 PrinterSheetSink::PrinterSheetSink(QPrinter& printer, SheetPainter painter)

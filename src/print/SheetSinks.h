@@ -22,8 +22,8 @@ namespace tessaly::print {
 using SheetPainter =
     std::function<void(document::TdtpDocument& document, QPainter& canvas, const QRect& targetPx, float dpm)>;
 
-// The one function that draws a sheet onto any QPainter. With no painter given the page is
-// rendered to an image at `dpm` by the document and drawn in one piece.
+// The one function that draws a sheet onto any QPainter. With no painter given the document's
+// page painter renders it in tiles at `dpm`. Throws when the sheet cannot be painted.
 void DrawSheet(document::TdtpDocument& document, QPainter& canvas, const QRect& targetPx, float dpm,
                const SheetPainter& painter = {});
 
