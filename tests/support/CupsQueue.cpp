@@ -31,6 +31,8 @@ const std::string kCancel = "/usr/bin/cancel";
 const std::string kPdfBackend = "/usr/lib/cups/backend/cups-pdf";
 const std::string kPdfDriver = "/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd";
 const char* const kLockFile = "/tmp/tessaly-cups.lock";
+// First line of the settings we write; a file that starts with it was left by a crashed test.
+const std::string kOurSettingsMark = "# temporary test print queue\n";
 constexpr auto kPollInterval = 50ms;
 constexpr auto kSchedulerStartLimit = 5s;
 constexpr auto kLockWaitLimit = 60s;
@@ -182,10 +184,12 @@ bool CupsQueue::ConfigureOutput(std::string& whyNot)
     // The backend reads cups-pdf-<instance>.conf for a device URI cups-pdf:/<instance>.
     m_configFile = "/etc/cups/cups-pdf-" + m_name + ".conf";
     m_savedConfig = ReadFile(m_configFile);
+    if (m_savedConfig && m_savedConfig->rfind(kOurSettingsMark, 0) == 0)
+        m_savedConfig.reset();
     m_wroteConfig = true;
     // Label 1 puts the job number in every file name, so a repeated title never overwrites.
     const std::string settings =
-        "Out " + folder + "\nAnonDirName " + folder + "\nLabel 1\n";
+        kOurSettingsMark + "Out " + folder + "\nAnonDirName " + folder + "\nLabel 1\n";
     if (!WriteFile(m_configFile, settings)) {
         whyNot = "cannot write " + m_configFile.string();
         return false;
