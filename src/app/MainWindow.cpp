@@ -208,6 +208,12 @@ QWidget* TForm1::buildDatabaseTab()
     databasePage_ = new DatabasePage(*base_, [this](int n) { return UIText(n); });
     if (auto* import = databasePage_->findChild<QAbstractButton*>(QStringLiteral("bimport")))
         connect(import, &QAbstractButton::clicked, this, &TForm1::bimportClick);
+    // Backups, emptying the table and record editing are not built yet: their buttons stay
+    // out of sight rather than doing nothing.
+    for (const char* name : {"Spchargebase", "spsauvebase", "gvidebase", "sAjout", "smodif", "ssupprime"}) {
+        if (auto* control = databasePage_->findChild<QWidget*>(QString::fromLatin1(name)))
+            control->hide();
+    }
     return databasePage_;
 }
 
@@ -366,6 +372,8 @@ void TForm1::runAutomation()
     if (!automation)
         return;
     // The table is replaced by the file's records; the file itself stays in place.
+    data::DeleteArticleTable(*base_, programFolder_.toStdString());
+    base_->pouvrebase();
     importDialog_->runAutomatic(QString::fromStdString(automation->path));
     databasePage_->prequetebase();
     // Modes 2 and 3 go on with a database print run and, in mode 3, closing the window: they

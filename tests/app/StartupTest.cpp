@@ -2,6 +2,7 @@
 #include "app/ProjectCommands.h"
 #include "document/core/Document.h"
 #include "document/core/Page.h"
+#include "data/ArticleBase.h"
 #include "app/TempFolder.h"
 
 #include <QComboBox>
@@ -159,4 +160,19 @@ TEST(Startup, DefaultLabelOpensAndLocksOnlyFromTheLockedName)
         EXPECT_EQ(session.window.Fdocument().ReadOnly(), c.locked) << c.file;
         EXPECT_FLOAT_EQ(session.window.Fdocument().PageWidth(), 42) << c.file;
     }
+}
+
+TEST(Startup, AutomationFileReplacesTheTableAndStays)
+{
+    TempFolder folder;
+    folder.write("impdataauto.csv", "A1,B1,C1\r\nA2,B2,C2\r\n");
+    folder.write("impdataautoprintquit.csv", "X,Y,Z\r\n");
+    {
+        Session first(folder);
+        first.window.close();
+    }
+    Session session(folder);
+    // The mode-1 file wins; the table holds exactly its records again after a second start.
+    EXPECT_EQ(session.window.articleBase().list().rowCount(), 2u);
+    EXPECT_TRUE(QFile::exists(folder.file("impdataauto.csv")));
 }

@@ -216,13 +216,18 @@ std::optional<AutomationFile> FindAutomationFile(const std::string& programFolde
     return std::nullopt;
 }
 
-AutomationImport RunAutomationImport(ArticleBase& base, const std::string& programFolder,
-    const std::string& file, const ImportSettings& stored)
+void DeleteArticleTable(ArticleBase& base, const std::string& programFolder)
 {
     base.pfermebase();
     const std::string folder = WithSeparator(programFolder);
     std::remove((folder + "article.dbf").c_str());
     std::remove((folder + "article.mdx").c_str());
+}
+
+AutomationImport RunAutomationImport(ArticleBase& base, const std::string& programFolder,
+    const std::string& file, const ImportSettings& stored)
+{
+    DeleteArticleTable(base, programFolder);
     AutomationImport run;
     run.settings = stored;
     run.settings.valid = true;

@@ -51,6 +51,10 @@ struct AutomationFile {
 };
 std::optional<AutomationFile> FindAutomationFile(const std::string& programFolder);
 
+// Closes the table and deletes "article.dbf" and "article.mdx": an automatic import starts
+// from an empty table.
+void DeleteArticleTable(ArticleBase& base, const std::string& programFolder);
+
 // The automatic import: closes the table, deletes "article.dbf" and "article.mdx", imports the
 // file with the stored settings and the given path, and returns the settings as the import
 // stores them (valid, with that path). The automation file itself is never touched.
