@@ -1,0 +1,137 @@
+// A database run to PDF on "AVERY 5160" sheets, each label holding a Code 128 and an EAN-13 of
+// record fields and a text: labels per second and the peak resident memory of the process.
+#include "document/shapes/TextShape.h"
+#include "labelshapes/BarcodeShape.h"
+#include "print/LabelShapeHooks.h"
+#include "print/PrintRun.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <string>
+
+namespace tessaly::print {
+namespace {
+
+class GeneratedRecord final : public data::CurrentRecordSource {
+public:
+    int number = 0;
+    bool hasCurrentRecord() const override { return number > 0; }
+    std::string fieldValue(int n) const override
+    {
+        char text[32];
+        if (n == 1)
+            std::snprintf(text, sizeof text, "TLY-%06d", number);
+        else if (n == 2)
+            std::snprintf(text, sizeof text, "40%010d", number);
+        else
+            return {};
+        return text;
+    }
+    std::int64_t recordNumber() const override { return number; }
+    std::optional<std::int64_t> quantity() const override { return 1; }
+};
+
+class GeneratedRows final : public RecordCursor {
+public:
+    explicit GeneratedRows(int count) : count_(count) {}
+    int RecordCount() const override { return count_; }
+    void MoveTo(int j) override { record_.number = j; }
+    const data::CurrentRecordSource& Current() const override { return record_; }
+
+private:
+    int count_;
+    GeneratedRecord record_;
+};
+
+template <class Shape>
+void Add(document::TdtpDocument& label, std::unique_ptr<Shape> shape, float left, float top, float width,
+         float height)
+{
+    shape->SetBounds(left, top, width, height);
+    label.Pages(0)->AddChild(std::move(shape));
+}
+
+std::unique_ptr<labelshapes::TdtpBarCodeShape> FieldBarcode(barcode::TBarcodeType type, int field,
+                                                            const char* design, const char* keyType)
+{
+    auto shape = std::make_unique<labelshapes::TdtpBarCodeShape>();
+    shape->SetInsertionDefaults();
+    shape->Barcode().SetTyp(type);
+    shape->SetText(QString::fromLatin1(design));
+    shape->SetTextAff(QStringLiteral("[*%1*]").arg(field));
+    values::ValueSource source;
+    source.valueType = 2;
+    source.fieldNumber = field;
+    source.special.keyType = QString::fromLatin1(keyType);
+    shape->SetSource(source);
+    return shape;
+}
+
+std::unique_ptr<document::TdtpDocument> BenchLabel()
+{
+    auto label = std::make_unique<document::TdtpDocument>();
+    label->SetPageWidth(66.67f);
+    label->SetPageHeight(25.4f);
+    label->SetUndoEnabled(false);
+    Add(*label, FieldBarcode(barcode::bcCode128B, 1, "X", ""), 2, 2, 38, 12);
+    Add(*label, FieldBarcode(barcode::bcCodeEAN13, 2, "400000000001", "EAN13"), 41, 2, 24, 21);
+    auto text = std::make_unique<document::TdtpTextShape>();
+    text->SetText(QStringLiteral("Tessaly stock label"));
+    text->SetFontHeightPoints(8);
+    Add(*label, std::move(text), 2, 16, 38, 6);
+    return label;
+}
+
+void BM_DatabaseRunToPdf(benchmark::State& state)
+{
+    const int records = int(state.range(0));
+    const bool normal = state.range(1) != 0;   // "Normale" (through the caches) or "Fin"
+    auto label = BenchLabel();
+    values::Tvaleurspeciale calculator;
+    RunSetup setup;
+    setup.labelPage = label->Pages(0);
+    setup.layout = {66.67, 25.4, 215.9, 279.4, 4.72, 12.7, 3.19, 0, false, sheet::Unit::Millimetre};
+    setup.calculator = &calculator;
+    setup.hooks = LabelShapeHooks();
+    setup.normalBarcodeQuality = normal;
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        GeneratedRows rows(records);
+        PdfSheetSink sink(folder.filePath(QStringLiteral("bench.pdf")));
+        const RunResult result = PrintDatabase(setup, sink, rows, {});
+        sink.Finish();
+        if (!result.Completed())
+            state.SkipWithError(result.error.toStdString().c_str());
+    }
+    state.SetItemsProcessed(state.iterations() * records);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = double(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_DatabaseRunToPdf)
+    ->ArgNames({"records", "normal"})
+    ->Args({300, 1})
+    ->Args({300, 0})
+    ->Args({10000, 1})
+    ->Args({10000, 0})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+} // namespace
+} // namespace tessaly::print
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
