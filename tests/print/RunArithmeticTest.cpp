@@ -1,6 +1,8 @@
 // The run arithmetic: which label, record and copy land in which cell of which sheet.
 #include "RecordingSink.h"
 
+#include "print/PrintCommand.h"
+
 #include <gtest/gtest.h>
 
 namespace tessaly::print {
@@ -248,6 +250,34 @@ TEST(Preview, DatabasePreviewStopsAtTheFirstCopyThatDoesNotFit)
     EXPECT_TRUE(result.Completed());
     EXPECT_EQ(preview.CurrentPage()->ChildCount(), 12);
     EXPECT_EQ(preview.CurrentPage()->GetChild(11)->Name(), LabelName(12, 2, 2, "b"));
+}
+
+TEST(PrintCommandDispatch, RunsTheActiveTabsMode)
+{
+    struct Case { sheet::PrintTab tab; std::vector<std::size_t> labelsPerSheet; };
+    const Case cases[] = {
+        {sheet::PrintTab::Pages, {12, 12}},
+        {sheet::PrintTab::Labels, {2, 3}},
+        {sheet::PrintTab::Database, {0}},   // no rows: one empty sheet
+    };
+    for (const Case& c : cases) {
+        RunFixture run(true);
+        RecordingSink sink = run.Sink();
+        PrintCommandInput input;
+        input.activeTab = c.tab;
+        input.sheets = 2;
+        input.labels = 5;
+        input.labelStart = 11;
+        EXPECT_TRUE(RunPrintCommand(run.setup, sink, nullptr, input).Completed());
+        std::vector<std::size_t> counts;
+        for (const RecordedSheet& sheet : sink.sheets)
+            counts.push_back(sheet.size());
+        EXPECT_EQ(counts, c.labelsPerSheet) << int(c.tab);
+    }
+    EXPECT_EQ(QualityLevel(true, true, true), 4);
+    EXPECT_EQ(QualityLevel(false, true, true), 3);
+    EXPECT_EQ(QualityLevel(false, false, true), 2);
+    EXPECT_EQ(QualityLevel(false, false, false), 1);
 }
 
 } // namespace
