@@ -152,111 +152,102 @@ bool CheckStart(int start, const SheetAssembler& sheet, RunResult& result)
     return true;
 }
 
-} // namespace
-
-RunResult PrintFullSheets(const RunSetup& setup, SheetSink& sink, int sheets)
+// Builds the run's sheet (on a fresh print document, or on `preview`'s page), checks the start
+// cell when one is given, and hands the sheet to `body`; failures end in the result.
+template <typename Body>
+RunResult WithSheet(const RunSetup& setup, document::TdtpDocument* preview, std::optional<int> start,
+                    Body&& body)
 {
     RunResult result;
     if (!CheckSetup(setup, result))
         return result;
     Guarded(result, [&] {
         document::TdtpDocument printDocument;
-        SheetAssembler sheet(printDocument, *setup.labelPage, setup.layout, setup.hooks, false);
+        SheetAssembler sheet(preview ? *preview : printDocument, *setup.labelPage, setup.layout, setup.hooks,
+                             preview != nullptr);
+        if (start && !CheckStart(*start, sheet, result))
+            return;
         sheet.PrepareSheet();
-        Progress progress{0, std::max(0, sheets), 0, std::int64_t(std::max(0, sheets)) * sheet.Grid().LabelsPerPage()};
+        body(sheet, result);
+        if (!preview)
+            printDocument.ResetDocument();
+    });
+    return result;
+}
+
+// Previews always show barcodes as "Normale".
+RunSetup PreviewSetup(const RunSetup& setup)
+{
+    RunSetup normal = setup;
+    normal.normalBarcodeQuality = true;
+    return normal;
+}
+
+} // namespace
+
+RunResult PrintFullSheets(const RunSetup& setup, SheetSink& sink, int sheets)
+{
+    return WithSheet(setup, nullptr, std::nullopt, [&](SheetAssembler& sheet, RunResult& result) {
+        const int perPage = sheet.Grid().LabelsPerPage();
+        Progress progress{0, std::max(0, sheets), 0, std::int64_t(std::max(0, sheets)) * perPage};
         SheetSteps steps(setup, sheet, nullptr, Mode::Sheet, nullptr, result, progress);
-        WalkFullSheet(sheet.Grid().LabelsPerPage(), steps);
+        WalkFullSheet(perPage, steps);
         // The same sheet, printed as many times as asked.
         for (int s = 0; s < sheets; ++s) {
             if (!steps.Report())
                 return;
-            sink.PrintSheet(printDocument, sheet.SheetMm());
+            sink.PrintSheet(sheet.Document(), sheet.SheetMm());
             ++result.sheetsPrinted;
             ++progress.sheetsPrinted;
         }
         steps.Report();
     });
-    return result;
 }
 
 RunResult PrintLabels(const RunSetup& setup, SheetSink& sink, std::int64_t count, int start)
 {
-    RunResult result;
-    if (!CheckSetup(setup, result))
-        return result;
-    Guarded(result, [&] {
-        document::TdtpDocument printDocument;
-        SheetAssembler sheet(printDocument, *setup.labelPage, setup.layout, setup.hooks, false);
-        if (!CheckStart(start, sheet, result))
-            return;
-        sheet.PrepareSheet();
+    return WithSheet(setup, nullptr, start, [&](SheetAssembler& sheet, RunResult& result) {
         const int perPage = sheet.Grid().LabelsPerPage();
         Progress progress{0, std::max<std::int64_t>(0, LabelsModeSheets(count, start, perPage)), 0,
                           std::max<std::int64_t>(0, count)};
         SheetSteps steps(setup, sheet, &sink, Mode::Sheet, nullptr, result, progress);
         WalkLabels(count, start, perPage, steps);
-        printDocument.ResetDocument();
     });
-    return result;
 }
 
 RunResult PrintDatabase(const RunSetup& setup, SheetSink& sink, RecordCursor& records, const DatabaseRun& run)
 {
-    RunResult result;
-    if (!CheckSetup(setup, result))
-        return result;
     const int position = records.Position();
-    Guarded(result, [&] {
-        document::TdtpDocument printDocument;
-        SheetAssembler sheet(printDocument, *setup.labelPage, setup.layout, setup.hooks, false);
-        if (!CheckStart(run.start, sheet, result))
-            return;
-        sheet.PrepareSheet();
+    RunResult outcome = WithSheet(setup, nullptr, run.start, [&](SheetAssembler& sheet, RunResult& result) {
         Progress progress{0, 0, 0, DatabaseLabelCount(records)};
         SheetSteps steps(setup, sheet, &sink, Mode::Database, &records, result, progress);
         WalkDatabase(records, run.start, sheet.Grid().LabelsPerPage(), sheet.Grid().Columns(), run.breaks, steps);
-        printDocument.ResetDocument();
     });
     records.Restore(position);
-    return result;
+    return outcome;
 }
 
 RunResult PreviewSheet(const RunSetup& setup, document::TdtpDocument& preview)
 {
-    RunResult result;
-    if (!CheckSetup(setup, result))
-        return result;
-    RunSetup normal = setup;
-    normal.normalBarcodeQuality = true;
-    Guarded(result, [&] {
-        SheetAssembler sheet(preview, *setup.labelPage, setup.layout, setup.hooks, true);
-        sheet.PrepareSheet();
+    const RunSetup normal = PreviewSetup(setup);
+    return WithSheet(normal, &preview, std::nullopt, [&](SheetAssembler& sheet, RunResult& result) {
         Progress progress;
         SheetSteps steps(normal, sheet, nullptr, Mode::Sheet, nullptr, result, progress);
         WalkFullSheet(sheet.Grid().LabelsPerPage(), steps);
     });
-    return result;
 }
 
 RunResult PreviewDatabase(const RunSetup& setup, RecordCursor& records, int start, document::TdtpDocument& preview)
 {
-    RunResult result;
-    if (!CheckSetup(setup, result))
-        return result;
-    RunSetup normal = setup;
-    normal.normalBarcodeQuality = true;
+    const RunSetup normal = PreviewSetup(setup);
     const int position = records.Position();
-    Guarded(result, [&] {
-        SheetAssembler sheet(preview, *setup.labelPage, setup.layout, setup.hooks, true);
-        if (!CheckStart(start, sheet, result))
-            return;
-        sheet.PrepareSheet();
+    RunResult outcome = WithSheet(normal, &preview, start, [&](SheetAssembler& sheet, RunResult& result) {
         Progress progress;
         SheetSteps steps(normal, sheet, nullptr, Mode::Database, &records, result, progress);
         WalkDatabase(records, start, sheet.Grid().LabelsPerPage(), sheet.Grid().Columns(), {}, steps, true);
     });
     records.Restore(position);
-    return result;
+    return outcome;
 }
 
 } // namespace tessaly::print

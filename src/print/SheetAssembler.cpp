@@ -18,19 +18,15 @@ void Snapshot(const document::TdtpPage& page, pugi::xml_document& into)
     page.SaveToXml(node);
 }
 
+// The grid of the print document's page: cells of the label page's size, not the size fields.
 sheet::GridGeometry GridOf(const sheet::SheetLayout& mm, QSizeF sheetMm, QSizeF labelMm)
 {
-    sheet::GridGeometry g;
-    g.pageWidth = sheetMm.width();
-    g.pageHeight = sheetMm.height();
-    g.cellWidth = mm.verticalOrientation ? labelMm.height() : labelMm.width();
-    g.cellHeight = mm.verticalOrientation ? labelMm.width() : labelMm.height();
-    g.outerMarginX = mm.outerMarginX;
-    g.outerMarginY = mm.outerMarginY;
-    g.gapX = mm.gapX;
-    g.gapY = mm.gapY;
-    g.verticalOrientation = mm.verticalOrientation;
-    return g;
+    sheet::SheetLayout cells = mm;
+    cells.pageWidth = sheetMm.width();
+    cells.pageHeight = sheetMm.height();
+    cells.labelWidth = labelMm.width();
+    cells.labelHeight = labelMm.height();
+    return sheet::GeometryOf(cells);
 }
 
 } // namespace
