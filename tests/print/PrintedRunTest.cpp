@@ -80,10 +80,22 @@ QImage RasterisePage(const QString& pdf, int page, const QString& folder)
     return QImage(png);
 }
 
-TEST(PrintedDatabaseRun, EveryCellScansAsItsRecordInFineAndNormalQuality)
+// The cell's pixels at 300 DPI; with vertical orientation the copy stands above its origin.
+QRect CellRectPx(const sheet::SheetGrid& grid, const sheet::GridGeometry& geometry, int cell)
 {
-    for (const bool normal : {true, false}) {
-        SCOPED_TRACE(normal ? "Normale" : "Fin");
+    const sheet::CellPlacement at = grid.Placement(cell);
+    const double top = geometry.verticalOrientation ? at.top - geometry.cellHeight : at.top;
+    return QRect(int(at.left * kDpm), int(top * kDpm), int(geometry.cellWidth * kDpm),
+                 int(geometry.cellHeight * kDpm));
+}
+
+TEST(PrintedDatabaseRun, EveryCellScansAsItsRecordInBothQualitiesAndOrientations)
+{
+    struct Case { bool normal; bool vertical; int start; };
+    // Horizontal: 30 cells, so cells 29 and 30, then 1 and 2 on the second sheet; vertical: 28.
+    for (const Case c : {Case{true, false, 29}, Case{false, false, 29}, Case{true, true, 27}, Case{false, true, 27}}) {
+        const bool normal = c.normal;
+        SCOPED_TRACE(std::string(normal ? "Normale" : "Fin") + (c.vertical ? " vertical" : ""));
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("run.pdf"));
         auto label = Code128Label();
@@ -91,6 +103,7 @@ TEST(PrintedDatabaseRun, EveryCellScansAsItsRecordInFineAndNormalQuality)
         RunSetup setup;
         setup.labelPage = label->Pages(0);
         setup.layout = Avery5160();
+        setup.layout.verticalOrientation = c.vertical;
         setup.calculator = &calculator;
         setup.hooks = LabelShapeHooks();
         setup.normalBarcodeQuality = normal;
@@ -98,22 +111,22 @@ TEST(PrintedDatabaseRun, EveryCellScansAsItsRecordInFineAndNormalQuality)
         {
             PdfSheetSink sink(pdf);
             // Cells 29 and 30 on the first sheet, then cells 1 and 2 on the second.
-            const RunResult result = PrintDatabase(setup, sink, rows, {29, {}});
+            const RunResult result = PrintDatabase(setup, sink, rows, {c.start, {}});
             ASSERT_TRUE(result.Completed()) << result.error.toStdString();
             ASSERT_EQ(result.sheetsPrinted, 2);
             sink.Finish();
         }
-        document::TdtpDocument scratch;
-        const sheet::SheetGrid grid(sheet::GeometryOf(Avery5160()));
+        const sheet::GridGeometry geometry = sheet::GeometryOf(setup.layout);
+        const sheet::SheetGrid grid(geometry);
+        ASSERT_EQ(grid.LabelsPerPage(), c.start + 1);
         struct Expected { int page, cell; const char* value; };
-        const Expected expected[] = {{1, 29, "TLY-0001"}, {1, 30, "TLY-0002"}, {2, 1, "TLY-0002"},
+        const Expected expected[] = {{1, c.start, "TLY-0001"}, {1, c.start + 1, "TLY-0002"}, {2, 1, "TLY-0002"},
                                      {2, 2, "TLY-0004"}, {2, 3, "<not decoded>"}, {1, 1, "<not decoded>"}};
         QImage pages[2] = {RasterisePage(pdf, 1, folder.path()), RasterisePage(pdf, 2, folder.path())};
         ASSERT_FALSE(pages[0].isNull());
         ASSERT_FALSE(pages[1].isNull());
         for (const Expected& e : expected) {
-            const sheet::CellPlacement at = grid.Placement(e.cell);
-            const QRect cell(int(at.left * kDpm), int(at.top * kDpm), int(66.67 * kDpm), int(25.4 * kDpm));
+            const QRect cell = CellRectPx(grid, geometry, e.cell);
             EXPECT_EQ(DecodeCode128(pages[e.page - 1].copy(cell)), e.value) << "page " << e.page << " cell " << e.cell;
         }
     }
