@@ -49,7 +49,9 @@ PrinterSheetSink::PrinterSheetSink(QPrinter& printer, SheetPainter painter)
 
 void PrinterSheetSink::PrintSheet(document::TdtpDocument& document, QSizeF sheetMm)
 {
-    // One job per sheet: begin, the page, end.
+    // One job per sheet: begin, the page, end. The sheet's origin is the physical page corner,
+    // as label positions are measured from the paper's edge.
+    printer_.setFullPage(true);
     QPainter canvas;
     if (!canvas.begin(&printer_))
         throw std::runtime_error("The printer cannot start a print job");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace tessaly::print {
@@ -26,6 +27,15 @@ struct SinkFixture {
     }
 };
 
+int PdfPageCount(const QString& file)
+{
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = pdf.readAll();
+    return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "));
+}
+
 TEST(PdfSink, WritesOnePagePerSheetInOneFile)
 {
     QTemporaryDir folder;
@@ -39,11 +49,23 @@ TEST(PdfSink, WritesOnePagePerSheetInOneFile)
         sink.Finish();
         EXPECT_EQ(sink.PageCount(), 2);
     }
-    QFile pdf(file);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+    EXPECT_EQ(PdfPageCount(file), 2);
+}
+
+TEST(PrinterSink, StartsOneJobPerSheet)
+{
+    // A printer writing to a file: every job rewrites the file, so one page is left of two sheets.
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("job.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    SinkFixture run;
+    PrinterSheetSink sink(printer);
+    const RunResult result = PrintLabels(run.setup, sink, 20, 1);
+    EXPECT_TRUE(result.Completed()) << result.error.toStdString();
+    EXPECT_EQ(result.sheetsPrinted, 2);
+    EXPECT_EQ(PdfPageCount(file), 1);
 }
 
 TEST(ImageSink, DeliversAnImagePerSheetAtTheGivenResolution)
