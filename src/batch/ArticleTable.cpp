@@ -1,0 +1,52 @@
+// Import and listing of the article table for a batch run.
+#include "batch/ArticleTable.h"
+
+#include "batch/BatchError.h"
+#include "data/Statements.h"
+#include "data/csv/CsvImport.h"
+
+#include <climits>
+#include <exception>
+
+namespace tessaly::batch {
+
+void ImportArticles(data::ArticleBase& base, const std::string& programFolder, const std::string& csvFile)
+{
+    data::AutomationImport import;
+    try {
+        import = data::RunAutomationImport(base, programFolder, csvFile, data::ReadImportSettings(programFolder));
+    } catch (const std::exception& error) {
+        throw BatchError(ExitCode::Table, "cannot import " + csvFile + ": " + error.what());
+    }
+    if (!import.result.ok())
+        throw BatchError(ExitCode::Table, "cannot import " + csvFile + ": " + import.result.error);
+    if (import.result.notStored > 0)
+        throw BatchError(ExitCode::Table, "cannot import " + csvFile + ": " +
+                                              std::to_string(import.result.notStored) +
+                                              " lines were not stored (the table is locked)");
+}
+
+void ListAllArticles(data::ArticleBase& base)
+{
+    std::size_t rows = 0;
+    try {
+        base.pouvrebase();
+        rows = base.prequetebase("", data::fconstruittri(0, false));
+    } catch (const std::exception& error) {
+        throw BatchError(ExitCode::Table, "cannot read the article table " + base.tablePath() + ": " + error.what());
+    }
+    if (rows == 0)
+        throw BatchError(ExitCode::Table, "the article table " + base.tablePath() + " holds no record to print");
+}
+
+int ArticleListCursor::RecordCount() const
+{
+    return int(std::min<std::size_t>(list_.rowCount(), INT_MAX));
+}
+
+void ArticleListCursor::MoveTo(int j)
+{
+    list_.moveTo(std::size_t(j - 1));
+}
+
+} // namespace tessaly::batch
