@@ -6,6 +6,7 @@
 #include "batch/BatchOutput.h"
 #include "batch/LabelPrintHooks.h"
 #include "batch/PrintJobInput.h"
+#include "document/shapes/TextShape.h"
 #include "labelshapes/LabelShapes.h"
 #include "print/PrintRun.h"
 #include "sheet/SheetGrid.h"
@@ -88,6 +89,7 @@ std::string WithSeparator(std::string folder)
 
 void Print(const BatchOptions& options, std::ostream& errors, bool showProgress)
 {
+    document::RegisterTextShapeClasses();
     labelshapes::RegisterLabelShapes();
     const PrintJobInput input = LoadPrintJob(options.project);
     const PrintMode mode = options.mode.value_or(input.usesRecordFields ? PrintMode::Database : PrintMode::Pages);

@@ -18,8 +18,9 @@ struct PrintJobInput {
 };
 
 // Restores `projectFile` into a temporary folder of its own (never the program folder's
-// "tempsv", which a running window may be using) and loads both parts. The label shapes must
-// be registered. Throws BatchError(ExitCode::Project) for a missing or damaged project.
+// "tempsv", which a running window may be using) and loads both parts. The shape classes must
+// be registered. A shape that cannot be read makes the project damaged: printing without it
+// would give wrong labels. Throws BatchError(ExitCode::Project) for a missing or damaged project.
 PrintJobInput LoadPrintJob(const std::filesystem::path& projectFile);
 
 } // namespace tessaly::batch

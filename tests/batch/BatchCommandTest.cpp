@@ -199,6 +199,24 @@ TEST_F(BatchCommand, FailuresGiveTheirStatusAndNoOutput)
     }
 }
 
+TEST_F(BatchCommand, DamagedFilesAreRefused)
+{
+    QFile whole(MakeProject(false));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    WriteFile("truncated.tly", whole.readAll().left(int(whole.size() / 2)));
+    Outcome r = Run({Path("truncated.tly"), "--pdf", Path("o.pdf")});
+    EXPECT_EQ(r.status, 3) << r.errors.toStdString();
+
+    WriteFile("prog/article.dbf", QByteArray(64, '\x03'));
+    r = Run({MakeProject(true), "--png", Path("png")});
+    EXPECT_EQ(r.status, 4) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains("cannot read the article table")) << r.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("png/sheet-0001.png")));
+    QFile table(Prog() + "article.dbf");   // a damaged table is never rewritten
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    EXPECT_EQ(table.readAll(), QByteArray(64, '\x03'));
+}
+
 TEST_F(BatchCommand, HelpDocumentsTheCommand)
 {
     const Outcome r = Run({"--help"});
