@@ -99,6 +99,7 @@ Tfparaspecial::Tfparaspecial(std::function<QString(int)> text, values::ValueSett
 
     FPrefix = Box(this, "eprefixe");
     FSuffix = Box(this, "esuffixe");
+    FPrefix->setMinimumWidth(220);
     FPrefixLabel = Caption(this, FPrefix);
     FSuffixLabel = Caption(this, FSuffix);
     auto* frame = new QFormLayout;
@@ -114,7 +115,6 @@ Tfparaspecial::Tfparaspecial(std::function<QString(int)> text, values::ValueSett
     layout->addStretch(1);
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(340);
     ShowCaptions();
 }
 
@@ -219,13 +219,19 @@ void Tfparaspecial::OpenFor(values::PanelKind panel, barcode::TBarcodeType type)
 
     // Only the tab of the record's kind; a damaged kind shows neither and keeps an empty title.
     const bool known = kind == kDateTime || kind == kCounter;
-    for (int index = 0; index < FTabs->count(); ++index)
-        FTabs->setTabVisible(index, index + 1 == kind);
+    for (int index = 0; index < FTabs->count(); ++index) {
+        const bool shown = index + 1 == kind;
+        FTabs->setTabVisible(index, shown);
+        // The hidden page must not size the tabs, or the date page gets the counter's height.
+        const auto policy = shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        FTabs->widget(index)->setSizePolicy(policy, policy);
+    }
     FTabs->setVisible(known);
     if (known)
         FTabs->setCurrentIndex(kind - 1);
     setWindowTitle(known ? FText(values::kSpecialKindTextNumbers[std::size_t(kind - 1)]) : QString());
     UpdateExample();
+    adjustSize();
 }
 
 values::SpecialDialogControls Tfparaspecial::Controls() const

@@ -23,6 +23,7 @@ Tfparazone::Tfparazone(std::function<QString(int)> text, values::ValueSettingsRe
     FPrefix->setObjectName(QStringLiteral("eprefixe"));
     FSuffix = new QLineEdit(this);
     FSuffix->setObjectName(QStringLiteral("esuffixe"));
+    FPrefix->setMinimumWidth(220);
     FPrefixLabel = new QLabel(this);
     FPrefixLabel->setBuddy(FPrefix);
     FSuffixLabel = new QLabel(this);
@@ -38,7 +39,6 @@ Tfparazone::Tfparazone(std::function<QString(int)> text, values::ValueSettingsRe
     layout->addStretch(1);
     layout->addWidget(MakeOkCancel(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(300);
 }
 
 void Tfparazone::OpenFor(values::PanelKind panel, barcode::TBarcodeType type)
