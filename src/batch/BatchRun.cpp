@@ -4,11 +4,11 @@
 #include "batch/ArticleTable.h"
 #include "batch/BatchError.h"
 #include "batch/BatchOutput.h"
-#include "batch/LabelPrintHooks.h"
 #include "batch/PrintJobInput.h"
 #include "document/shapes/TextShape.h"
 #include "labelshapes/LabelShapes.h"
-#include "print/PrintRun.h"
+#include "print/LabelShapeHooks.h"
+#include "print/PrintCommand.h"
 #include "sheet/SheetGrid.h"
 #include "values/SpecialValueCalculator.h"
 
@@ -60,24 +60,18 @@ print::ProgressCallback ProgressWriter(std::ostream& errors, bool showProgress)
     };
 }
 
-// The single call into the print service: the run of the chosen mode, as the print command
-// starts it.
+// The single call into the print service: the print command's own dispatch of the active tab.
 print::RunResult RunPrintService(PrintMode mode, const print::RunSetup& setup, print::SheetSink& sink,
                                  const BatchOptions& options, int start, data::ArticleBase& base)
 {
-    switch (mode) {
-    case PrintMode::Pages:
-        return print::PrintFullSheets(setup, sink, int(options.sheets));
-    case PrintMode::Labels:
-        return print::PrintLabels(setup, sink, options.count, start);
-    case PrintMode::Database: {
-        ArticleListCursor records(base.list());
-        print::DatabaseRun run;
-        run.start = start;
-        return print::PrintDatabase(setup, sink, records, run);
-    }
-    }
-    return {};
+    print::PrintCommandInput input;
+    input.activeTab = TabOf(mode);
+    input.sheets = int(options.sheets);
+    input.labels = options.count;
+    input.labelStart = start;
+    input.database.start = start;
+    ArticleListCursor records(base.list());
+    return print::RunPrintCommand(setup, sink, mode == PrintMode::Database ? &records : nullptr, input);
 }
 
 std::string WithSeparator(std::string folder)
@@ -108,7 +102,7 @@ void Print(const BatchOptions& options, std::ostream& errors, bool showProgress)
     setup.labelPage = input.label->CurrentPage();
     setup.layout = input.layout;
     setup.calculator = &calculator;
-    setup.hooks = LabelPrintHooks();
+    setup.hooks = print::LabelShapeHooks();
     setup.normalBarcodeQuality = !(options.fine || input.fineBarcodeQuality);
     setup.progress = ProgressWriter(errors, showProgress);
 
