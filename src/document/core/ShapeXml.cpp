@@ -120,10 +120,11 @@ void TdtpShape::LoadShapeBase(const pugi::xml_node& node)
     FAllowSelect = r.Bool("AllowSelect", true);
     FAllowDelete = r.Bool("AllowDelete", true);
     FAllowEdit = r.Bool("AllowEdit", true);
-    if (pugi::xml_node anchors = r.Find("Anchors")) {
+    if (pugi::xml_node anchorsNode = r.Find("Anchors")) {
+        XmlValueReader anchors(anchorsNode);
         FAnchors = 0;
         for (const AnchorKey& key : kAnchorKeys)
-            if (ReadBool(anchors, key.name, false))
+            if (anchors.Bool(key.name, false))
                 FAnchors |= key.flag;
     }
     FAspectRatio = r.Single("AspectRatio", 0);

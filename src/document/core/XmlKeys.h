@@ -18,6 +18,8 @@ namespace tessaly::document {
 class XmlValueReader {
 public:
     explicit XmlValueReader(const pugi::xml_node& node);
+    XmlValueReader(const XmlValueReader&) = delete;
+    XmlValueReader& operator=(const XmlValueReader&) = delete;
 
     // The first child element called `key` (null when missing). Keys asked in the stored order
     // are found in constant time; any other order still works.
@@ -50,13 +52,22 @@ public:
     }
 
 private:
+    // Trivial, so that the inline array below costs nothing to set up.
     struct Child {
-        std::string_view name;
-        pugi::xml_node node;
+        const char* name;
+        size_t size;
+        pugi::xml_node_struct* node;
+        bool Is(std::string_view key) const { return key == std::string_view(name, size); }
     };
     std::string_view Text(std::string_view key);
+    void Add(std::string_view name, const pugi::xml_node& node);
 
-    std::vector<Child> FChildren;
+    // Most elements have a few dozen values: those stay on the stack.
+    static constexpr size_t kInline = 48;
+    Child FInline[kInline];
+    std::vector<Child> FMore;  // all children once there are more than kInline
+    Child* FChildren = FInline;
+    size_t FCount = 0;
     size_t FCursor = 0;
 };
 

@@ -1,10 +1,12 @@
 // The float format of stored values: six significant digits, no leading zero, short scientific.
+// Built in a character buffer: saving a page formats many thousands of these.
 #include "document/storage/XmlValues.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace tessaly::document {
 
@@ -13,7 +15,8 @@ namespace {
 // Decimal digits (trailing zeros removed) and the exponent of the first digit, for a finite
 // non-zero magnitude rounded to `significantDigits` digits, half to even on exact ties.
 struct Decimal {
-    std::string digits;
+    char digits[12];
+    int count = 0;
     int exponent = 0;
 };
 
@@ -22,53 +25,83 @@ Decimal RoundedDecimal(double magnitude, int significantDigits)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
-    const size_t e = text.find('e');
+    const char* end = result.ptr;
     Decimal decimal;
-    for (char c : text.substr(0, e))
-        if (c != '.')
-            decimal.digits += c;
-    while (decimal.digits.size() > 1 && decimal.digits.back() == '0')
-        decimal.digits.pop_back();
-    std::string_view exponent = text.substr(e + 1);
-    if (!exponent.empty() && exponent.front() == '+')
-        exponent.remove_prefix(1);
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), decimal.exponent);
+    const char* at = buffer;
+    for (; at < end && *at != 'e'; ++at)
+        if (*at != '.')
+            decimal.digits[decimal.count++] = *at;
+    while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0')
+        --decimal.count;
+    ++at;   // past 'e'
+    if (at < end && *at == '+')
+        ++at;
+    std::from_chars(at, end, decimal.exponent);
     return decimal;
 }
 
-std::string Positional(const Decimal& decimal)
+char* Zeros(char* out, int count)
 {
-    const int pointPosition = decimal.exponent + 1;   // digits before the point
-    const int count = static_cast<int>(decimal.digits.size());
-    if (pointPosition <= 0)
-        return "." + std::string(static_cast<size_t>(-pointPosition), '0') + decimal.digits;
-    if (pointPosition >= count)
-        return decimal.digits + std::string(static_cast<size_t>(pointPosition - count), '0');
-    return decimal.digits.substr(0, static_cast<size_t>(pointPosition)) + "." +
-           decimal.digits.substr(static_cast<size_t>(pointPosition));
+    std::memset(out, '0', static_cast<size_t>(count));
+    return out + count;
 }
 
-std::string Scientific(const Decimal& decimal)
+char* Copy(char* out, const char* from, int count)
 {
-    std::string text = decimal.digits.substr(0, 1);
-    if (decimal.digits.size() > 1)
-        text += "." + decimal.digits.substr(1);
-    return text + "E" + std::to_string(decimal.exponent);
+    std::memcpy(out, from, static_cast<size_t>(count));
+    return out + count;
+}
+
+char* Positional(char* out, const Decimal& decimal)
+{
+    const int pointPosition = decimal.exponent + 1;   // digits before the point
+    if (pointPosition <= 0) {
+        *out++ = '.';
+        out = Zeros(out, -pointPosition);
+        return Copy(out, decimal.digits, decimal.count);
+    }
+    if (pointPosition >= decimal.count)
+        return Zeros(Copy(out, decimal.digits, decimal.count), pointPosition - decimal.count);
+    out = Copy(out, decimal.digits, pointPosition);
+    *out++ = '.';
+    return Copy(out, decimal.digits + pointPosition, decimal.count - pointPosition);
+}
+
+char* Scientific(char* out, const Decimal& decimal)
+{
+    *out++ = decimal.digits[0];
+    if (decimal.count > 1) {
+        *out++ = '.';
+        out = Copy(out, decimal.digits + 1, decimal.count - 1);
+    }
+    *out++ = 'E';
+    return std::to_chars(out, out + 8, decimal.exponent).ptr;
 }
 
 } // namespace
 
-std::string FormatFloat(double value, int significantDigits)
+size_t FormatFloatTo(char* out, double value, int significantDigits)
 {
     if (significantDigits < 1 || significantDigits > 9)
         throw StorageError("Significant digits out of range");
-    if (value == 0 || !std::isfinite(value))
-        return "0";
+    if (value == 0 || !std::isfinite(value)) {
+        *out = '0';
+        return 1;
+    }
     const Decimal decimal = RoundedDecimal(std::fabs(value), significantDigits);
     const int pointPosition = decimal.exponent + 1;
     const bool scientific = pointPosition < -1 || pointPosition > significantDigits + 2;
-    return (value < 0 ? "-" : "") + (scientific ? Scientific(decimal) : Positional(decimal));
+    char* at = out;
+    if (value < 0)
+        *at++ = '-';
+    at = scientific ? Scientific(at, decimal) : Positional(at, decimal);
+    return static_cast<size_t>(at - out);
+}
+
+std::string FormatFloat(double value, int significantDigits)
+{
+    char text[kFloatTextSize];
+    return std::string(text, FormatFloatTo(text, value, significantDigits));
 }
 
 std::optional<double> ParseFloat(std::string_view text)

@@ -119,7 +119,14 @@ std::string_view ValueText(const pugi::xml_node& node, std::string_view key)
 pugi::xml_node AddElement(pugi::xml_node node, std::string_view key)
 {
     pugi::xml_node element = node.append_child(pugi::node_element);
-    element.set_name(std::string(key).c_str());
+    char name[64];   // keys are short: no string to allocate for the terminated copy
+    if (key.size() < sizeof name) {
+        std::memcpy(name, key.data(), key.size());
+        name[key.size()] = '\0';
+        element.set_name(name);
+    } else {
+        element.set_name(std::string(key).c_str());
+    }
     return element;
 }
 
@@ -192,8 +199,10 @@ std::uint32_t ReadHex(const pugi::xml_node& node, std::string_view key, std::uin
 void WriteFloat(pugi::xml_node node, std::string_view key, double value,
                 std::optional<double> writeDefault)
 {
-    if (!writeDefault || value != *writeDefault)
-        AddValue(node, key, FormatFloat(value));
+    if (!writeDefault || value != *writeDefault) {
+        char text[kFloatTextSize];
+        AddValue(node, key, std::string_view(text, FormatFloatTo(text, value)));
+    }
 }
 
 double ReadFloat(const pugi::xml_node& node, std::string_view key, double readDefault)
@@ -204,8 +213,10 @@ double ReadFloat(const pugi::xml_node& node, std::string_view key, double readDe
 void WriteString(pugi::xml_node node, std::string_view key, const QString& value,
                  std::optional<QString> writeDefault)
 {
-    if (value != writeDefault)
-        AddValue(node, key, value.toUtf8().toStdString());
+    if (value != writeDefault) {
+        const QByteArray utf8 = value.toUtf8();
+        AddValue(node, key, std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    }
 }
 
 QString ReadString(const pugi::xml_node& node, std::string_view key, const QString& readDefault)

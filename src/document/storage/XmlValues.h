@@ -41,6 +41,10 @@ std::string FormatHex(std::uint32_t value, int digits);
 // scientific "5E-3" / "1.23457E9" when the point position is below -1 or above digits + 2.
 // Infinities and NaN are written as "0".
 std::string FormatFloat(double value, int significantDigits = 6);
+// The same text written to `out` (at least kFloatTextSize characters, not terminated); returns
+// its length.
+constexpr size_t kFloatTextSize = 32;
+size_t FormatFloatTo(char* out, double value, int significantDigits = 6);
 // "," is read as "."; blanks around and a leading "+" are accepted; non-finite results and any
 // other text give nothing.
 std::optional<double> ParseFloat(std::string_view text);

@@ -106,8 +106,9 @@ private:
 
     void Element(const pugi::xml_node& node, int depth)
     {
+        const std::string_view name = node.name();
         out_ += '<';
-        out_ += node.name();
+        out_ += name;
         for (pugi::xml_attribute attribute : node.attributes()) {
             out_ += ' ';
             out_ += attribute.name();
@@ -127,7 +128,7 @@ private:
             NewLine(depth);
         }
         out_ += "</";
-        out_ += node.name();
+        out_ += name;
         out_ += '>';
     }
 
