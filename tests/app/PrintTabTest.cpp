@@ -158,7 +158,9 @@ TEST_F(PrintTabFixture, PrintCommandRunsTheActiveTab)
     EXPECT_NEAR(sinkSheet.width(), 210, 1e-6);
     EXPECT_NEAR(sinkSheet.height(), 297, 1e-6);
 
+    // With the progress window, as the print button runs it.
     sheets.clear();
+    tab.showProgress = true;
     tab.setActiveTab(PrintTab::Pages);
     SetField("enbpageaimprimer", "3");
     ASSERT_TRUE(tab.PrintCommand());
