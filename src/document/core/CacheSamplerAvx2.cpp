@@ -15,6 +15,21 @@ namespace tessaly::document::cache {
 #if TESSALY_AVX2_ROWS
 namespace {
 
+// std::lround without the library call (it showed in profiles): the same result, halves away
+// from zero. The fraction x − trunc(x) is exact.
+inline long RoundToLong(double x)
+{
+    if (!(std::fabs(x) < 1.0e18))
+        return std::lround(x);
+    long whole = long(x);
+    const double fraction = x - double(whole);
+    if (fraction >= 0.5)
+        ++whole;
+    else if (fraction <= -0.5)
+        --whole;
+    return whole;
+}
+
 bool CpuHasAvx2()
 {
     static const bool has = __builtin_cpu_supports("avx2");
@@ -105,8 +120,8 @@ __attribute__((target("avx2"))) void DrawRow(const CacheView& view, const double
 {
     const __m256i stride = _mm256_set1_epi32(int(view.stride));
     const __m256i limitX = _mm256_set1_epi32(view.width - 2), limitY = _mm256_set1_epi32(view.height - 2);
-    const __m256i stepU = _mm256_set1_epi32(int(std::lround(2 * du * 65536.0)));
-    const __m256i stepV = _mm256_set1_epi32(int(std::lround(2 * dv * 65536.0)));
+    const __m256i stepU = _mm256_set1_epi32(int(RoundToLong(2 * du * 65536.0)));
+    const __m256i stepV = _mm256_set1_epi32(int(RoundToLong(2 * dv * 65536.0)));
     const bool hasInterior = view.width >= 2 && view.height >= 2;
     for (int anchor = first; anchor < last; anchor += 32) {
         const int end = std::min(last, anchor + 32);
@@ -114,8 +129,8 @@ __attribute__((target("avx2"))) void DrawRow(const CacheView& view, const double
         alignas(32) int startU[8], startV[8];
         for (int lane = 0; lane < 8; ++lane) {
             const double extra = lane >= 4 ? 1.0 : 0.0;
-            startU[lane] = int(std::lround((u[lane & 3] + (k + extra) * du) * 65536.0));
-            startV[lane] = int(std::lround((v[lane & 3] + (k + extra) * dv) * 65536.0));
+            startU[lane] = int(RoundToLong((u[lane & 3] + (k + extra) * du) * 65536.0));
+            startV[lane] = int(RoundToLong((v[lane & 3] + (k + extra) * dv) * 65536.0));
         }
         __m256i U = _mm256_load_si256(reinterpret_cast<const __m256i*>(startU));
         __m256i V = _mm256_load_si256(reinterpret_cast<const __m256i*>(startV));
