@@ -3,6 +3,8 @@
 #include "app/AboutBox.h"
 #include "app/DatabasePage.h"
 #include "app/DesignTab.h"
+#include "app/PrintTab.h"
+#include "app/Tfapercupage.h"
 #include "app/ProjectCommands.h"
 #include "app/SheetFields.h"
 #include "document/core/Document.h"
@@ -43,6 +45,7 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
     sheet_ = new SheetFields([this](int n) { return UIText(n); }, this);
     buildInterface();
     connectProjectCommands();
+    connectPrintTab();
     about_ = new Tfapropos(this);
     importDialog_ = new Tfimportcsv(*base_, importSettings_, [this](int n) { return UIText(n); }, this);
     showWarning = [this](const QString& caption, const QString& text) { QMessageBox::warning(this, caption, text); };
@@ -141,6 +144,8 @@ QWidget* TForm1::buildPrintTab()
     printerRow->addWidget(printerList_, 1);
     layout->addWidget(printerGroup);
     layout->addWidget(sheet_->pageGroup());
+    printTab_ = new PrintTab([this](int n) { return UIText(n); }, page);
+    layout->addWidget(printTab_);
     layout->addStretch(1);
     return page;
 }
@@ -176,6 +181,7 @@ QWidget* TForm1::buildParametersTab()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(sheet_->unitGroup());
+    layout->addWidget(printTab_->barcodeQualityGroup());
     layout->addStretch(1);
     return page;
 }
@@ -201,6 +207,24 @@ void TForm1::connectProjectCommands()
     connectButton("spbuttonnouveau", &ProjectCommands::NewProject);
     connectButton("spcharge", &ProjectCommands::OpenProjectDialog);
     connectButton("spsauve", &ProjectCommands::SaveProject);
+}
+
+void TForm1::connectPrintTab()
+{
+    printTab_->labelDocument = [this] { return &Fdocument(); };
+    printTab_->sheetLayout = [this] { return sheet_->layout(); };
+    printTab_->labelsPerPage = [this] { return sheet_->LabelsPerPage(); };
+    printTab_->articleList = [this] { return &base_->list(); };
+    printTab_->printerName = [this] { return printerList_->currentText(); };
+    printTab_->showWarning = [this](const QString& caption, const QString& text) { showWarning(caption, text); };
+    projects_->updatePrintModeTabs = [this] { printTab_->Pactiveonglettypesourceimpression(); };
+    projects_->clearPreview = [this] { printTab_->previewWindow()->RemoveCopies(); };
+    projects_->fineBarcodeQuality = [this] { return !printTab_->normalBarcodeQuality(); };
+    projects_->setFineBarcodeQuality = [this](bool fine) { printTab_->setNormalBarcodeQuality(!fine); };
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (tabs_->widget(index)->objectName() == QLatin1String("TabParapage"))
+            printTab_->Pactiveonglettypesourceimpression();
+    });
 }
 
 QWidget* TForm1::buildDatabaseTab()
@@ -376,8 +400,12 @@ void TForm1::runAutomation()
     base_->pouvrebase();
     importDialog_->runAutomatic(QString::fromStdString(automation->path));
     databasePage_->prequetebase();
-    // Modes 2 and 3 go on with a database print run and, in mode 3, closing the window: they
-    // come with the print run.
+    // Modes 2 and 3 print with the print-mode tab active now (the database tab after start-up);
+    // mode 3 then closes the window, which runs the shutdown sequence.
+    if (automation->mode >= 2)
+        printTab_->PrintCommand();
+    if (automation->mode == 3)
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TForm1::bimportClick()

@@ -27,6 +27,7 @@ namespace tessaly::app {
 
 class DatabasePage;
 class DesignTab;
+class PrintTab;
 class ProjectCommands;
 class SheetFields;
 class Tfapropos;
@@ -61,6 +62,7 @@ public:
     DatabasePage* databasePage() const { return databasePage_; }
     DesignTab* designTab() const { return designTab_; }
     SheetFields* sheetFields() const { return sheet_; }
+    PrintTab* printTab() const { return printTab_; }
     ProjectCommands& projects() { return *projects_; }
     // The label document shown on the design tab.
     document::TdtpDocument& Fdocument();
@@ -97,6 +99,7 @@ private:
     QWidget* buildDesignTab();
     QWidget* buildParametersTab();
     void connectProjectCommands();
+    void connectPrintTab();
     QToolButton* commandButton(const char* objectName, const QString& text, const char* icon,
                                QStyle::StandardPixmap fallback);
 
@@ -126,6 +129,7 @@ private:
     Tfimportcsv* importDialog_ = nullptr;
     SheetFields* sheet_ = nullptr;
     DesignTab* designTab_ = nullptr;
+    PrintTab* printTab_ = nullptr;
     std::unique_ptr<ProjectCommands> projects_;
 };
 

@@ -3,6 +3,9 @@
 #include "document/core/Document.h"
 #include "document/core/Page.h"
 #include "data/ArticleBase.h"
+#include "app/PrintTab.h"
+#include "print/SheetSinks.h"
+#include <QCoreApplication>
 #include "app/TempFolder.h"
 
 #include <QComboBox>
@@ -175,4 +178,36 @@ TEST(Startup, AutomationFileReplacesTheTableAndStays)
     // The mode-1 file wins; the table holds exactly its records again after a second start.
     EXPECT_EQ(session.window.articleBase().list().rowCount(), 2u);
     EXPECT_TRUE(QFile::exists(folder.file("impdataauto.csv")));
+}
+
+namespace {
+
+// Counts the sheets a run hands over instead of printing them.
+struct CountingSink : tessaly::print::SheetSink {
+    explicit CountingSink(int& sheets) : sheets(sheets) {}
+    void PrintSheet(tessaly::document::TdtpDocument&, QSizeF) override { ++sheets; }
+    int& sheets;
+};
+
+} // namespace
+
+TEST(Startup, PrintQuitAutomationImportsPrintsAndCloses)
+{
+    TempFolder folder;
+    folder.write("impdataautoprintquit.csv", "A1,B1\r\nA2,B2\r\nA3,B3\r\n");
+    TForm1 window(folder.path());
+    window.showWarning = [](const QString&, const QString&) {};
+    int sheets = 0;
+    QString printer = "unset";
+    window.printTab()->showProgress = false;
+    window.printTab()->makeSink = [&](const QString& name, bool, QSizeF) {
+        printer = name;
+        return std::make_unique<CountingSink>(sheets);
+    };
+    window.RunStartup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.articleBase().list().rowCount(), 3u);
+    EXPECT_EQ(sheets, 3) << "the default label fills a whole A4 sheet: one sheet per record copy";
+    EXPECT_EQ(folder.read("TESSALY.PAR").size(), 236) << "closing wrote the parameter file";
+    EXPECT_TRUE(QFile::exists(folder.file("impdataautoprintquit.csv")));
 }
