@@ -2,6 +2,8 @@
 // window fills the hooks (label, sheet, article list, printer) and the tab drives the print service.
 #pragma once
 
+#include "print/ArticleListCursor.h"
+
 #include "data/ArticleList.h"
 #include "print/PrintCommand.h"
 #include "print/RecordCursor.h"
@@ -34,18 +36,7 @@ class Tfapercupage;
 
 // The rows of the article list (xQuery1) as a database run walks them; the run puts the
 // list's current row back when it ends.
-class ArticleListCursor final : public print::RecordCursor {
-public:
-    explicit ArticleListCursor(data::ArticleList& list) : list_(list) {}
-    int RecordCount() const override;
-    void MoveTo(int j) override;
-    const data::CurrentRecordSource& Current() const override { return list_; }
-    int Position() const override;
-    void Restore(int position) override;
-
-private:
-    data::ArticleList& list_;
-};
+using print::ArticleListCursor;
 
 // Holds the controls of the print tab: quality buttons, `chforcetaille`, the print-mode tabs
 // `pagetypeimpression` and the buttons `Spapercu`, `SpImprime`. The barcode quality group

@@ -39,14 +39,4 @@ void ListAllArticles(data::ArticleBase& base)
         throw BatchError(ExitCode::Table, "the article table " + base.tablePath() + " holds no record to print");
 }
 
-int ArticleListCursor::RecordCount() const
-{
-    return int(std::min<std::size_t>(list_.rowCount(), INT_MAX));
-}
-
-void ArticleListCursor::MoveTo(int j)
-{
-    list_.moveTo(std::size_t(j - 1));
-}
-
 } // namespace tessaly::batch

@@ -1,6 +1,8 @@
 // The article table of a batch run: the optional import and the rows a database run walks.
 #pragma once
 
+#include "print/ArticleListCursor.h"
+
 #include "data/ArticleBase.h"
 #include "print/RecordCursor.h"
 
@@ -17,15 +19,6 @@ void ImportArticles(data::ArticleBase& base, const std::string& programFolder, c
 void ListAllArticles(data::ArticleBase& base);
 
 // The rows of the article list as a database run walks them.
-class ArticleListCursor final : public print::RecordCursor {
-public:
-    explicit ArticleListCursor(data::ArticleList& list) : list_(list) {}
-    int RecordCount() const override;
-    void MoveTo(int j) override;
-    const data::CurrentRecordSource& Current() const override { return list_; }
-
-private:
-    data::ArticleList& list_;
-};
+using print::ArticleListCursor;
 
 } // namespace tessaly::batch
