@@ -1,16 +1,13 @@
 // A database run printed to PDF, rasterised by Ghostscript at 300 DPI, and every cell read back
 // by ZXing-C++: the right record's value in the right cell.
-#define ZX_USE_UTF8 1
+#include "PrintedRunSupport.h"
 #include "RecordingSink.h"
 
 #include "labelshapes/BarcodeShape.h"
 #include "print/LabelShapeHooks.h"
 
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace tessaly::print {
@@ -18,18 +15,13 @@ namespace {
 
 using testing::MemoryRows;
 using testing::Row;
-
-constexpr double kDpm = 300 / 25.4;
+using testing::Avery5160;
+using testing::CellRectPx;
+using testing::RasterisePage;
 
 std::string DecodeCode128(const QImage& cell)
 {
-    const QImage gray = cell.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                int(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::Code128);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    return result.isValid() ? result.text() : std::string("<not decoded>");
+    return testing::Decode(cell, ZXing::BarcodeFormat::Code128);
 }
 
 // An "AVERY 5160" label (66.67 x 25.4 mm) holding a Code 128 of field 1.
@@ -51,42 +43,6 @@ std::unique_ptr<document::TdtpDocument> Code128Label()
     shape->SetBounds(4, 3, 58, 19);
     document->Pages(0)->AddChild(std::move(shape));
     return document;
-}
-
-sheet::SheetLayout Avery5160()
-{
-    sheet::SheetLayout layout;
-    layout.labelWidth = 66.67;
-    layout.labelHeight = 25.4;
-    layout.pageWidth = 215.9;
-    layout.pageHeight = 279.4;
-    layout.outerMarginX = 4.72;
-    layout.outerMarginY = 12.7;
-    layout.gapX = 3.19;
-    return layout;
-}
-
-QImage RasterisePage(const QString& pdf, int page, const QString& folder)
-{
-    const QString png = folder + QStringLiteral("/page%1.png").arg(page);
-    QProcess gs;
-    gs.start(QStringLiteral("gs"), {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-                                    QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=png16m"),
-                                    QStringLiteral("-r300"), QStringLiteral("-dFirstPage=%1").arg(page),
-                                    QStringLiteral("-dLastPage=%1").arg(page),
-                                    QStringLiteral("-sOutputFile=") + png, pdf});
-    if (!gs.waitForFinished(60000) || gs.exitCode() != 0)
-        return {};
-    return QImage(png);
-}
-
-// The cell's pixels at 300 DPI; with vertical orientation the copy stands above its origin.
-QRect CellRectPx(const sheet::SheetGrid& grid, const sheet::GridGeometry& geometry, int cell)
-{
-    const sheet::CellPlacement at = grid.Placement(cell);
-    const double top = geometry.verticalOrientation ? at.top - geometry.cellHeight : at.top;
-    return QRect(int(at.left * kDpm), int(top * kDpm), int(geometry.cellWidth * kDpm),
-                 int(geometry.cellHeight * kDpm));
 }
 
 TEST(PrintedDatabaseRun, EveryCellScansAsItsRecordInBothQualitiesAndOrientations)
