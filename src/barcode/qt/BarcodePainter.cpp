@@ -33,11 +33,11 @@ QString fromWindows1252(std::string_view bytes)
     return out;
 }
 
-QFont textLineFont(const TFontSpec& spec, const QPaintDevice* device)
+QFont textLineFont(const TFontSpec& fontSpec, const QPaintDevice* device)
 {
-    QFont font(QString::fromStdString(spec.Name));
+    QFont font(QString::fromStdString(fontSpec.Name));
     font.setStyleStrategy(QFont::PreferOutline);
-    const int height = spec.Height == 0 ? -12 : spec.Height;
+    const int height = fontSpec.Height == 0 ? -12 : fontSpec.Height;
     font.setPixelSize(std::max(1, std::abs(height)));
     if (height > 0) {
         // A positive height is the whole cell: scale the em size so ascent + descent fit it.

@@ -21,10 +21,10 @@ QColor colorFromValue(std::uint32_t value);
 // Text bytes as stored (Windows-1252) to a QString.
 QString fromWindows1252(std::string_view bytes);
 
-// The font of the text line: the face and height of `spec` (negative heights are the
+// The font of the text line: the face and height of `fontSpec` (negative heights are the
 // character height in device pixels, positive ones the cell height), normal weight, no
 // italic, underline or strike-out.
-QFont textLineFont(const TFontSpec& spec, const QPaintDevice* device = nullptr);
+QFont textLineFont(const TFontSpec& fontSpec, const QPaintDevice* device = nullptr);
 
 // Measures texts in `font` on `device` (width and full line height), for TAsBarcode::Layout.
 MeasureText measureWith(const QFont& font, const QPaintDevice* device = nullptr);

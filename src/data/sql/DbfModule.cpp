@@ -162,11 +162,11 @@ int BestIndex(sqlite3_vtab* base, sqlite3_index_info* info)
 std::vector<TextFilter> MakeFilters(const char* idxStr, int argc, sqlite3_value** argv)
 {
     std::vector<TextFilter> filters;
-    std::string_view spec = idxStr ? idxStr : "";
-    for (int i = 0; i < argc && !spec.empty(); ++i) {
-        const std::size_t end = spec.find(';');
-        const std::string_view item = spec.substr(0, end);
-        spec.remove_prefix(end == std::string_view::npos ? spec.size() : end + 1);
+    std::string_view plan = idxStr ? idxStr : "";
+    for (int i = 0; i < argc && !plan.empty(); ++i) {
+        const std::size_t end = plan.find(';');
+        const std::string_view item = plan.substr(0, end);
+        plan.remove_prefix(end == std::string_view::npos ? plan.size() : end + 1);
         const std::size_t comma = item.find(',');
         int column = 0;
         int op = 0;
