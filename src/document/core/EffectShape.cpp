@@ -6,7 +6,6 @@
 #include "document/core/ShapeRegistry.h"
 #include "document/core/UndoText.h"
 
-#include <QDataStream>
 
 #include <utility>
 #include <vector>
@@ -31,24 +30,6 @@ std::vector<EffectClass>& EffectRegistry()
 }
 
 std::unique_ptr<TdtpEffect> MakePlainEffect() { return std::make_unique<TdtpEffect>(); }
-
-QByteArray IndexData(int index)
-{
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << qint32(index);
-    return data;
-}
-
-int IndexFromData(const QByteArray& data)
-{
-    QDataStream in(data);
-    in.setByteOrder(QDataStream::LittleEndian);
-    qint32 index = -1;
-    in >> index;
-    return index;
-}
 
 }  // namespace
 
@@ -179,7 +160,7 @@ void TdtpEffectShape::InsertEffect(int index, std::unique_ptr<TdtpEffect> effect
         auto command = std::make_unique<TdtpCommand>();
         command->Kind = ckEffectInserted;
         command->ShapeId = ShapeId();
-        command->Data = IndexData(index);
+        command->Data = UndoIndexData(index);
         RecordCommand(std::move(command));
     }
     TdtpEffect* raw = effect.get();
@@ -197,7 +178,7 @@ void TdtpEffectShape::DeleteEffect(int index)
         auto command = std::make_unique<TdtpCommand>();
         command->Kind = ckEffectRemoved;
         command->ShapeId = ShapeId();
-        command->Data = IndexData(index);
+        command->Data = UndoIndexData(index);
         command->Data.append(SaveEffectToString(*effect));
         command->Name = QStringLiteral("ClassName");
         command->OldValue = effect->ClassName();
@@ -275,12 +256,12 @@ bool TdtpEffectShape::ExecuteCommand(const TdtpCommand& command)
     if (command.ShapeId == ShapeId()) {
         switch (command.Kind) {
         case ckEffectInserted:
-            DeleteEffect(IndexFromData(command.Data));
+            DeleteEffect(UndoIndexFromData(command.Data));
             return true;
         case ckEffectRemoved: {
             std::unique_ptr<TdtpEffect> effect = CreateEffect(command.OldValue);
             TdtpEffect* raw = effect.get();
-            const int index = IndexFromData(command.Data);
+            const int index = UndoIndexFromData(command.Data);
             InsertEffect(index, std::move(effect));
             if (Effects(index) == raw)
                 LoadEffectFromString(*raw, command.Data.mid(4));

@@ -9,18 +9,6 @@
 #include <QDataStream>
 
 namespace tessaly::document {
-namespace {
-
-QByteArray IndexData(int index)
-{
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << qint32(index);
-    return data;
-}
-
-}  // namespace
 
 bool TdtpShape::Recording() const { return FDocument && FDocument->Recording(); }
 
@@ -76,7 +64,7 @@ void TdtpShape::RecordChildChange(int kind, TdtpShape* child, int index)
     auto command = std::make_unique<TdtpCommand>();
     command->Kind = std::uint8_t(kind);
     command->ShapeId = FShapeId;
-    command->Data = IndexData(index);
+    command->Data = UndoIndexData(index);
     if (kind == ckChildRemoved) {
         QDataStream out(&command->Data, QIODevice::Append);
         out.setByteOrder(QDataStream::LittleEndian);

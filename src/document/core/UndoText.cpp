@@ -1,6 +1,9 @@
 // Locale-independent number texts for undo records.
 #include "document/core/UndoText.h"
 
+#include <QDataStream>
+#include <QIODevice>
+
 #include <charconv>
 #include <string>
 
@@ -39,6 +42,24 @@ bool ParseUndoBool(const QString& text)
 {
     const QChar first = text.isEmpty() ? QChar() : text.at(0).toUpper();
     return first == QLatin1Char('T') || first == QLatin1Char('Y');
+}
+
+QByteArray UndoIndexData(int index)
+{
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint32(index);
+    return data;
+}
+
+int UndoIndexFromData(const QByteArray& data)
+{
+    QDataStream in(data);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 index = -1;
+    in >> index;
+    return index;
 }
 
 }  // namespace tessaly::document
