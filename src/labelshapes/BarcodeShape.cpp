@@ -83,11 +83,11 @@ void TdtpBarCodeShape::LayoutInto(QPainter& canvas)
         FBarcode.SetTop(top + textHeight);
 }
 
-void TdtpBarCodeShape::PaintCanvas(QPainter& canvas, const document::TDeviceContext&)
+void TdtpBarCodeShape::PaintCanvas(QPainter& canvas, const document::TDeviceContext& dc)
 {
     AdjustRotationForPaint();
     canvas.save();
-    canvas.resetTransform();  // the engine works in the bitmap's pixels
+    canvas.setTransform(dc.PixelToDevice);  // the engine works in the render transform's pixels
     try {
         LayoutInto(canvas);
         barcode::PaintBarcode(canvas, FBarcode);

@@ -26,6 +26,8 @@ public:
     void MarkCreatedByEditor();
 
     bool PaintsWithCanvas() const override { return true; }
+    bool PaintsVector() const override { return true; }
+    void PaintVector(QPainter& canvas, const document::TDeviceContext& dc) override { PaintCanvas(canvas, dc); }
 
     // "Normale" (and editing): a rotation of exactly 0 becomes 0.001 degrees, the flag is
     // cleared. "Fin": a rotation from 0.001 to 0.01 degrees becomes 0, the flag is set.

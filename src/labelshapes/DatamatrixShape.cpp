@@ -57,14 +57,14 @@ void TdtpBDatamatrixShape::SetInsertionDefaults()
     MarkCreatedByEditor();
 }
 
-void TdtpBDatamatrixShape::PaintCanvas(QPainter& canvas, const document::TDeviceContext&)
+void TdtpBDatamatrixShape::PaintCanvas(QPainter& canvas, const document::TDeviceContext& dc)
 {
     FEncoder.setOffsetX(PixelLeft());
     FEncoder.setOffsetY(PixelTop());
     AdjustRotationForPaint();
     FEncoder.setRebuild(true);
     canvas.save();
-    canvas.resetTransform();  // the encoder works in the bitmap's pixels
+    canvas.setTransform(dc.PixelToDevice);  // the encoder works in the render transform's pixels
     try {
         datamatrix::Paint(canvas, FEncoder);
         FLastPaintError.clear();

@@ -35,6 +35,9 @@ void DrawSheet(document::TdtpDocument& document, QPainter& canvas, const QRect& 
         painter(document, canvas, targetPx, dpm);
         return;
     }
+    // Labels go to the device as vectors: sharp bars at any printer resolution, small print jobs.
+    if (document::PaintPageVector(document, document.CurrentPageIndex(), canvas, targetPx.topLeft(), dpm))
+        return;
     document::TdtpPaintOptions options;
     options.Dpm = dpm;
     options.OptimizedPrinting = true;   // blank tiles of the sheet are not sent

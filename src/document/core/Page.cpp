@@ -150,6 +150,25 @@ void TdtpPage::PaintBitmap(QImage& bitmap, const TDeviceContext& dc)
     }
 }
 
+bool TdtpPage::PaintsVector() const
+{
+    return !(Document() && Document()->OnPaintForeground);
+}
+
+void TdtpPage::PaintVector(QPainter& canvas, const TDeviceContext& dc)
+{
+    if (dc.Device != TDeviceType::dtTransparent) {
+        const QRectF paper(LocalToPixel({0, 0}), LocalToPixel({DocWidth(), DocHeight()}));
+        canvas.fillRect(paper, QColor::fromRgb(ColorToRgb(PageColor())));
+    }
+    if (Document() && Document()->OnPaintBackground) {
+        canvas.save();
+        canvas.setTransform(RenderTransform().ToQTransform() * dc.PixelToDevice);
+        Document()->OnPaintBackground(Document(), canvas, dc);
+        canvas.restore();
+    }
+}
+
 void TdtpPage::PaintAfterChildren(QImage& bitmap, const TDeviceContext& dc)
 {
     if (Document() && Document()->OnPaintForeground) {

@@ -51,6 +51,9 @@ public:
     void SetModified(bool value) override;
     void PaintBitmap(QImage& bitmap, const TDeviceContext& dc) override;
     void PaintAfterChildren(QImage& bitmap, const TDeviceContext& dc) override;
+    // The paper and the background hook; a page with a foreground hook has no vector form.
+    bool PaintsVector() const override;
+    void PaintVector(QPainter& canvas, const TDeviceContext& dc) override;
     void SaveToXml(pugi::xml_node& node) const override;
     void LoadFromXml(const pugi::xml_node& node) override;
 

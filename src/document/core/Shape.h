@@ -93,6 +93,7 @@ public:
     // Coordinate chain (millimetres unless named after pixels).
     QPointF LocalToParent(QPointF p) const;
     QPointF ParentToLocal(QPointF p) const;
+    QTransform LocalToParentTransform() const;
     QPointF LocalToDoc(QPointF p) const;   // through every ancestor, the root's own offset included
     QPointF DocToLocal(QPointF p) const;
     QPointF LocalToScreen(QPointF p) const;  // unrounded screen pixels
@@ -206,6 +207,11 @@ public:
     virtual bool PaintsWithCanvas() const { return false; }
     virtual void PaintCanvas(QPainter& canvas, const TDeviceContext& dc) {}
     virtual void PaintBitmap(QImage& bitmap, const TDeviceContext& dc) {}
+    // Shapes that can draw themselves (not their children) straight onto any painter as lines,
+    // fills and glyphs, looking as the bitmap pipeline draws them. `canvas` maps the pixels of the
+    // render transform to the device (dc.PixelToDevice).
+    virtual bool PaintsVector() const { return false; }
+    virtual void PaintVector(QPainter& canvas, const TDeviceContext& dc) {}
     virtual void PostProcess(QImage& bitmap, const TDeviceContext& dc);
     virtual void PaintAfterChildren(QImage& bitmap, const TDeviceContext& dc) {}
     virtual void PaintDecorations(QImage& bitmap, const QRect& rect) {}

@@ -33,6 +33,11 @@ QPointF TdtpShape::LocalToParent(QPointF p) const
     return {FCos * p.x() + FSin * p.y() + FDocLeft, -FSin * p.x() + FCos * p.y() + FDocTop};
 }
 
+QTransform TdtpShape::LocalToParentTransform() const
+{
+    return QTransform(FCos, -FSin, FSin, FCos, FDocLeft, FDocTop);
+}
+
 QPointF TdtpShape::ParentToLocal(QPointF p) const
 {
     const double dx = p.x() - FDocLeft, dy = p.y() - FDocTop;

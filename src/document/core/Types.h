@@ -4,6 +4,7 @@
 #include "document/raster/StretchFilter.h"
 
 #include <QRgb>
+#include <QTransform>
 
 #include <cstdint>
 #include <stdexcept>
@@ -39,6 +40,9 @@ struct TDeviceContext {
     TdtpStretchFilter StretchFilter = TdtpStretchFilter::sfLinear;
     bool DropCaches = false;    // free a shape's cache right after it was used
     bool ExactCache = false;    // a finer cache than needed is rendered again, not scaled down
+    // From the pixels of a shape's render transform to the painter's device. The identity when the
+    // shape paints into a bitmap; turned and scaled when it paints straight onto a print device.
+    QTransform PixelToDevice;
 };
 
 enum class TdtpPrintQualityType { pqLow, pqMedium, pqHigh, pqDevice };

@@ -2,6 +2,8 @@
 // turned and flipped, to its fitted and centred place on any QPainter.
 #include "document/shapes/DocumentPainter.h"
 
+#include "document/core/VectorRender.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -149,6 +151,24 @@ bool PaintToCanvas(TdtpDocument& document, int pageIndex, QPainter& canvas, cons
     if (document.Performance() == TdtpDocPerformanceType::dpMemoryOverSpeed)
         page->FreeCaches();
     return true;
+}
+
+bool PaintPageVector(TdtpDocument& document, int pageIndex, QPainter& canvas, QPointF origin, float dpm)
+{
+    TdtpPage* page = document.Pages(pageIndex);
+    if (!page || !(dpm > 0))
+        return false;
+    page->EnsureLoaded();
+    const PrintingScope printing(document);
+    TDeviceContext dc = document.PrintContext(dpm);
+    dc.BackColor = ColorToRgb(page->PageColor(), 0);
+    canvas.save();
+    canvas.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const bool drawn = RenderVector(*page, canvas, QTransform::fromScale(dpm, dpm) * QTransform::fromTranslate(origin.x(), origin.y()), dc);
+    canvas.restore();
+    if (document.Performance() == TdtpDocPerformanceType::dpMemoryOverSpeed)
+        page->FreeCaches();
+    return drawn;
 }
 
 bool PaintToCanvas150(TdtpDocument& document, int pageIndex, QPainter& canvas, const QRect& destRect,

@@ -55,6 +55,12 @@ QRect PagePlacement(const TdtpPage& page, const QRect& destRect, int quarterTurn
 // The printing counter stays raised meanwhile. Returns false when there is no such page or nothing fits.
 bool PaintToCanvas(TdtpDocument& document, int pageIndex, QPainter& canvas, const QRect& destRect,
                    const TdtpPaintOptions& options = {});
+// Draws page `pageIndex` at `dpm` device units per millimetre with its top left corner at
+// `origin`, every shape that has a vector form as lines, fills and glyphs and the others as images
+// of their own (print devices: PDF files and printers get sharp, small output). Returns false,
+// drawing nothing, when there is no such page or it has no vector form.
+bool PaintPageVector(TdtpDocument& document, int pageIndex, QPainter& canvas, QPointF origin, float dpm);
+
 // The same at 150 DPI (5.905512 pixels per mm) whatever options.Dpm says.
 bool PaintToCanvas150(TdtpDocument& document, int pageIndex, QPainter& canvas, const QRect& destRect,
                       TdtpPaintOptions options = {});

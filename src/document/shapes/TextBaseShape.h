@@ -114,15 +114,21 @@ public:
     using TRemoveRequest = std::function<void(TdtpDocument* document, TdtpShape* shape)>;
     static void SetRemoveRequestHandler(TRemoveRequest handler);
 
+    bool PaintsVector() const override { return true; }
+    void PaintVector(QPainter& canvas, const TDeviceContext& dc) override { PaintSpansVector(canvas, dc); }
+
 protected:
     // Paints every span fitted into its box with the font colour (the text shapes' PaintBitmap).
     void PaintSpans(QImage& bitmap, const TDeviceContext& dc);
+    // The same spans drawn in the font colour straight onto a print device.
+    void PaintSpansVector(QPainter& canvas, const TDeviceContext& dc);
     void SetMultiLine(bool value) { FMultiLine = value; }
     void SetScaleFontWithHeight(bool value) { FScaleFontWithHeight = value; }
     void StoreText(const QString& value) { FText = value; }  // no undo record, no layout
     bool AutoSizing() const { return FAutoSizing; }
 
 private:
+    void DrawSpans(QPainter& painter, float dpm);  // in the painter's pixels, pen as set
     void ApplyAutoSize();
     QRectF AutoSizeBounds() const;  // the rectangle auto-size gives, anchors kept
     void WrapLine(int lineStart, int lineEnd);

@@ -103,28 +103,12 @@ void TdtpTextBaseShape::UpdateCharPositions(float dpm)
     }
 }
 
-void TdtpTextBaseShape::PaintSpans(QImage& bitmap, const TDeviceContext& dc)
+void TdtpTextBaseShape::DrawSpans(QPainter& painter, float dpm)
 {
-    const float dpm = dc.DeviceDpm;
     const double cellStart = std::round(double(GetFontHeight()) * dpm);
-    if (!(dpm > 0) || !(cellStart >= 1) || FSpans.empty())
+    if (!(dpm > 0) || !(cellStart >= 1))
         return;
-    // Text is drawn into a layer over the shape's part of the bitmap, then blended, so that a shape
-    // drawn directly onto a page leaves the pixels around its letters alone.
-    const QRectF shapePixels(LocalToPixel({-CurbLeft(), -CurbTop()}),
-                             LocalToPixel({DocWidth() + CurbRight(), DocHeight() + CurbBottom()}));
-    const QRect area = shapePixels.normalized().toAlignedRect().intersected(bitmap.rect());
-    if (area.isEmpty())
-        return;
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
-    if (layer.isNull())
-        return;
-    layer.fill(0);
-    QFont base = PrepareDrawFont(dpm);
-    QPainter painter(&layer);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(Qt::white);
-    painter.translate(-area.topLeft());
+    const QFont base = PrepareDrawFont(dpm);
     const int startCell = int(std::min<double>(cellStart, kMaxCellPixels));
     for (const auto& span : FSpans) {
         const QString text = span->Text();
@@ -142,10 +126,43 @@ void TdtpTextBaseShape::PaintSpans(QImage& bitmap, const TDeviceContext& dc)
         painter.setFont(font);
         painter.drawText(QRectF(a, b).normalized(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
+}
+
+void TdtpTextBaseShape::PaintSpans(QImage& bitmap, const TDeviceContext& dc)
+{
+    if (!(dc.DeviceDpm > 0) || FSpans.empty())
+        return;
+    // Text is drawn into a layer over the shape's part of the bitmap, then blended, so that a shape
+    // drawn directly onto a page leaves the pixels around its letters alone.
+    const QRectF shapePixels(LocalToPixel({-CurbLeft(), -CurbTop()}),
+                             LocalToPixel({DocWidth() + CurbRight(), DocHeight() + CurbBottom()}));
+    const QRect area = shapePixels.normalized().toAlignedRect().intersected(bitmap.rect());
+    if (area.isEmpty())
+        return;
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull())
+        return;
+    layer.fill(0);
+    QPainter painter(&layer);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::white);
+    painter.translate(-area.topLeft());
+    DrawSpans(painter, dc.DeviceDpm);
     painter.end();
     Recolour(layer, GetFontColor());
     QPainter target(&bitmap);
     target.drawImage(area.topLeft(), layer);
+}
+
+void TdtpTextBaseShape::PaintSpansVector(QPainter& canvas, const TDeviceContext& dc)
+{
+    if (FSpans.empty())
+        return;
+    canvas.save();
+    canvas.setRenderHint(QPainter::TextAntialiasing);
+    canvas.setPen(QColor::fromRgb(ColorToRgb(GetFontColor())));
+    DrawSpans(canvas, dc.DeviceDpm);
+    canvas.restore();
 }
 
 }  // namespace tessaly::document
