@@ -4,6 +4,7 @@
 #include "document/core/ShapeRegistry.h"
 #include "labelshapes/BarcodeShape.h"
 #include "labelshapes/DatamatrixShape.h"
+#include "labelshapes/ExtendedTextShape.h"
 #include "labelshapes/ShapeWalk.h"
 
 namespace tessaly::labelshapes {
@@ -13,6 +14,8 @@ void RegisterLabelShapes()
     document::RegisterShapeClass(QStringLiteral("TdtpBarCodeShape"), &document::MakeShape<TdtpBarCodeShape>);
     document::RegisterShapeClass(QStringLiteral("TdtpBDatamatrixShape"),
                                  &document::MakeShape<TdtpBDatamatrixShape>);
+    document::RegisterShapeClass(QStringLiteral("TdtpTexteetenduShape"),
+                                 &document::MakeShape<TdtpTexteetenduShape>);
 }
 
 void SetPageOutputMode(document::TdtpShape& page, TBarcodeQuality quality)

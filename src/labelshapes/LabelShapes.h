@@ -7,7 +7,7 @@ namespace tessaly::document { class TdtpShape; }
 
 namespace tessaly::labelshapes {
 
-// Registers the barcode and DataMatrix shape classes with the shape registry (idempotent), so
+// Registers the barcode, DataMatrix and extended text shape classes with the shape registry (idempotent), so
 // that documents recreate them by class name.
 void RegisterLabelShapes();
 

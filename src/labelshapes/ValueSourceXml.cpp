@@ -33,13 +33,18 @@ void ReadValueType(const pugi::xml_node& node, values::ValueSource& source)
 void WriteSpecialSettings(pugi::xml_node node, const values::typvaleurspeciale& settings)
 {
     WriteInteger(node, "Ftypevaleurspeciale", settings.kind, 0);
+    WriteSpecialParameters(node, settings);
+    WriteString(node, "Ftypechecksum", settings.keyType, QString());
+}
+
+void WriteSpecialParameters(pugi::xml_node node, const values::typvaleurspeciale& settings)
+{
     for (int i = 0; i < 4; ++i)
         WriteString(node, numberedKey("Fvaleurspeciale", i), settings.text[i], QString());
     for (int i = 0; i < 4; ++i)
         WriteInteger(node, numberedKey("Fvaleurspecialeint", i), settings.number[i], 0);
     WriteString(node, "Fprefixe", settings.prefix, QString());
     WriteString(node, "Fsuffixe", settings.suffix, QString());
-    WriteString(node, "Ftypechecksum", settings.keyType, QString());
 }
 
 void ReadSpecialSettings(const pugi::xml_node& node, values::typvaleurspeciale& settings)

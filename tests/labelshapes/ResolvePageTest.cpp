@@ -4,6 +4,7 @@
 
 #include "labelshapes/BarcodeShape.h"
 #include "labelshapes/DatamatrixShape.h"
+#include "labelshapes/ExtendedTextShape.h"
 #include "labelshapes/ResolvePage.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,37 @@ TEST_F(ResolvePageTest, EachScopeReachesItsKindsOfShape)
         EXPECT_EQ(matrix->Code(), c.codes ? QStringLiteral("v2") : QStringLiteral("[*2*]"));
         EXPECT_EQ(matrix->TextAff(), QStringLiteral("[*2*]"));  // only the data takes the value
         EXPECT_EQ(picture->resolved, c.pictures ? 1 : 0);
+    }
+}
+
+TEST_F(ResolvePageTest, ExtendedTextsTakeTheirFieldFramedAndSubstituted)
+{
+    struct Case {
+        std::int32_t valueType;
+        const char* text;
+        const char* prefix;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {2, "Lot [*4*]", "Lot ", "Lot v4"},               // the field value replaces the placeholder part
+        {1, "[*1*] / [*2*]", "", "v1 / v2"},             // a fixed text with two placeholders
+        {1, "Fixed", "", "Fixed"},
+    };
+    for (const Case& c : cases) {
+        document::TdtpPage fresh;
+        auto text = std::make_unique<TdtpTexteetenduShape>();
+        text->SetText(QString::fromUtf8(c.text));
+        values::ValueSource source;
+        source.valueType = c.valueType;
+        source.fieldNumber = 4;
+        source.special.prefix = QString::fromUtf8(c.prefix);
+        text->SetSource(source);
+        auto* shape = Add(fresh, std::move(text));
+        EXPECT_EQ(PageUsesSource(fresh, 2), QString::fromUtf8(c.text).contains(QStringLiteral("[*")));
+        EXPECT_TRUE(ResolvePage(fresh, {record, {1, 1, 1}, calculator}, values::ResolveScope::PicturesOnly));
+        EXPECT_EQ(shape->Text(), QString::fromUtf8(c.text));   // texts are not in the pictures' scope
+        EXPECT_TRUE(ResolvePage(fresh, {record, {1, 1, 1}, calculator}, values::ResolveScope::AllButPictures));
+        EXPECT_EQ(shape->Text(), QString::fromUtf8(c.printed)) << c.text;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "document/core/ShapeRegistry.h"
 #include "labelshapes/BarcodeShape.h"
 #include "labelshapes/DatamatrixShape.h"
+#include "labelshapes/ExtendedTextShape.h"
 #include "labelshapes/LabelShapes.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,28 @@ TEST(BarcodeStorage, KeysComeInTheirOrderAndDefaultsAreLeftOut)
     for (pugi::xml_node child : document.child("Shape").child("Fonte").children())
         fontKeys.push_back(child.name());
     EXPECT_EQ(fontKeys, (std::vector<std::string>{"Name", "Size", "Charset"}));
+}
+
+TEST(ExtendedTextStorage, SourceKeysFollowTheTextInTheirOrderWithoutAKeyType)
+{
+    RegisterLabelShapes();
+    TdtpTexteetenduShape shape;
+    shape.SetText(QStringLiteral("P-[*7*]-S"));
+    shape.SetSource(SpecialSource());
+    const std::vector<std::string> keys = {
+        "Ftypevaleur", "Ftypevaleurspeciale", "Fnuchamp", "Fvaleurspeciale1", "Fvaleurspeciale2",
+        "Fvaleurspeciale3", "Fvaleurspeciale4", "Fvaleurspecialeint1", "Fvaleurspecialeint2",
+        "Fvaleurspecialeint3", "Fvaleurspecialeint4", "Fprefixe", "Fsuffixe"};
+    EXPECT_EQ(KeysFrom(ShapeXml(shape), "Ftypevaleur"), keys);
+
+    const auto copy = Reload(shape);
+    const auto* text = dynamic_cast<const TdtpTexteetenduShape*>(copy.get());
+    ASSERT_NE(text, nullptr);
+    values::ValueSource expected = SpecialSource();
+    expected.special.keyType.clear();
+    EXPECT_EQ(text->Source(), expected);
+    EXPECT_EQ(text->Text(), QStringLiteral("P-[*7*]-S"));
+    EXPECT_EQ(ShapeXml(*copy), ShapeXml(shape));
 }
 
 TEST(BarcodeStorage, DamagedValuesFallBackToSafeOnes)

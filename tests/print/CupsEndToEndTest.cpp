@@ -1,15 +1,15 @@
 // A user's database run end to end: 100 records imported from CSV, a label holding a Code 128 of
 // field 1, a text of field 2 and an EAN-13 with key "EAN13" of field 3, printed through the
 // printing system to a PDF queue (one job per sheet) and to a PDF file; every cell of every sheet
-// is rasterised at 300 DPI and read back.
+// is rasterised at 300 DPI and read back; the texts are read from the PDF file.
 #include "PrintedRunSupport.h"
 #include "support/CupsQueueOrSkip.h"
 
 #include "data/ArticleBase.h"
 #include "data/Statements.h"
 #include "data/csv/CsvImport.h"
-#include "document/shapes/TextShape.h"
 #include "labelshapes/BarcodeShape.h"
+#include "labelshapes/ExtendedTextShape.h"
 #include "print/ArticleListCursor.h"
 #include "print/LabelShapeHooks.h"
 #include "print/PaperSize.h"
@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -104,18 +106,35 @@ std::unique_ptr<labelshapes::TdtpBarCodeShape> FieldBarcode(barcode::TBarcodeTyp
 // The 66.67 x 25.4 mm label: Code 128 of field 1 on top, EAN-13 of field 3 below, text of field 2.
 std::unique_ptr<document::TdtpDocument> ArticleLabel()
 {
-    document::RegisterTextShapeClasses();
     auto label = std::make_unique<document::TdtpDocument>();
     label->SetPageWidth(66.67f);
     label->SetPageHeight(25.4f);
     label->SetUndoEnabled(false);
     AddFieldShape(*label, FieldBarcode(barcode::bcCode128B, 1, {}), {2, 0.5, 62, 11});
     AddFieldShape(*label, FieldBarcode(barcode::bcCodeEAN13, 3, QStringLiteral("EAN13")), {2, 12, 42, 13});
-    auto text = std::make_unique<document::TdtpTextShape>();
+    auto text = std::make_unique<labelshapes::TdtpTexteetenduShape>();
     text->SetText(QStringLiteral("[*2*]"));
+    values::ValueSource source;
+    source.valueType = 2;
+    source.fieldNumber = 2;
+    text->SetSource(source);
     text->SetFontHeight(3);
     AddFieldShape(*label, std::move(text), {46, 16, 19, 5});
     return label;
+}
+
+// The texts of field 2 in the order the PDF file draws them.
+QStringList PrintedArticleTexts(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000))
+        return {QStringLiteral("<pdftotext failed>")};
+    QStringList texts;
+    const QRegularExpression article(QStringLiteral("Article \\d+"));
+    for (auto match = article.globalMatch(QString::fromUtf8(process.readAllStandardOutput())); match.hasNext();)
+        texts << match.next().captured();
+    return texts;
 }
 
 // What each cell of the four sheets reads as, "sheet s cell c: <Code 128> / <EAN-13>".
@@ -225,6 +244,10 @@ TEST(CupsEndToEnd, HundredImportedRecordsScanInOrderFromPrinterQueueAndPdfFile)
         ReadSheet(page, sheetNumber, layout, fromFile);
     }
     EXPECT_EQ(fromFile, expected);
+    QStringList articles;
+    for (int r = 1; r <= kRecords; ++r)
+        articles << QStringLiteral("Article %1").arg(r);
+    EXPECT_EQ(PrintedArticleTexts(file), articles);
 }
 
 } // namespace
