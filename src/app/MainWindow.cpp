@@ -8,6 +8,7 @@
 #include "app/ProjectCommands.h"
 #include "app/SheetFields.h"
 #include "document/core/Document.h"
+#include "document/shapes/TextFonts.h"
 #include "app/Tfimportcsv.h"
 #include "data/ArticleBase.h"
 #include "data/csv/CsvImport.h"
@@ -277,6 +278,7 @@ std::vector<TForm1::Step> TForm1::startupSteps()
              firstActivation_ = false;
          }},
         {"language", [this] { texts_.load(programFolder_); }},
+        {"program fonts", [this] { document::RegisterFolderFonts(programFolder_); }},
         {"caption", [this] { setWindowTitle(QStringLiteral("Tessaly")); }},
         {"interface font", [this] { ApplyInterfaceFont(texts_.fontName(), texts_.charset(), {this, about_}); }},
         {"printer list", [this] { fillPrinterList(); }},

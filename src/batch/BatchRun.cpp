@@ -5,6 +5,7 @@
 #include "batch/BatchError.h"
 #include "batch/BatchOutput.h"
 #include "batch/PrintJobInput.h"
+#include "document/shapes/TextFonts.h"
 #include "document/shapes/TextShape.h"
 #include "labelshapes/LabelShapes.h"
 #include "print/LabelShapeHooks.h"
@@ -90,6 +91,7 @@ void Print(const BatchOptions& options, std::ostream& errors, bool showProgress)
     const int start = CheckedStartLabel(mode, options, input.layout);
 
     const std::string folder = WithSeparator(options.folder);
+    document::RegisterFolderFonts(QString::fromStdString(folder));
     data::ArticleBase base(folder);
     if (!options.importFile.empty())
         ImportArticles(base, folder, options.importFile);

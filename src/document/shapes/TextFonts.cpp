@@ -3,6 +3,8 @@
 
 #include "document/core/Shape.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
@@ -51,6 +53,20 @@ QSize PixelExtent(const QFont& font, const QString& text)
 {
     const QFontMetrics metrics(font);
     return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+}
+
+int RegisterFolderFonts(const QString& folder)
+{
+    const QStringList patterns{QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc"),
+                               QStringLiteral("*.otc")};
+    int registered = 0;
+    for (const QString& path : {folder, QDir(folder).filePath(QStringLiteral("fonts"))}) {
+        const QDir dir(path);
+        for (const QFileInfo& file : dir.entryInfoList(patterns, QDir::Files | QDir::Readable, QDir::Name))
+            if (QFontDatabase::addApplicationFont(file.absoluteFilePath()) >= 0)
+                ++registered;
+    }
+    return registered;
 }
 
 }  // namespace tessaly::document

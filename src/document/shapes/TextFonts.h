@@ -17,4 +17,9 @@ QFont WithCellPixels(QFont font, int pixels);
 // Advance width and cell height of `text` in pixels.
 QSize PixelExtent(const QFont& font, const QString& text);
 
+// Makes the font files (.ttf, .otf, .ttc, .otc) of the program folder and of its "fonts"
+// subfolder available to labels, so that a label designed with a font shipped there prints the
+// same on any machine. Unreadable files are skipped. Returns the number of files registered.
+int RegisterFolderFonts(const QString& folder);
+
 }  // namespace tessaly::document
