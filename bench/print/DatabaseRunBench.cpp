@@ -1,9 +1,10 @@
 // A database run to PDF on "AVERY 5160" sheets, each label holding a Code 128 of field 1, a text of
 // field 2 and an EAN-13 with key of field 3: labels per second and the peak resident memory.
-#include "labelshapes/BarcodeShape.h"
-#include "labelshapes/ExtendedTextShape.h"
+#include "print/ArticleLabel.h"
 #include "print/LabelShapeHooks.h"
 #include "print/PrintRun.h"
+
+#include "common/OffscreenMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,60 +52,15 @@ private:
     GeneratedRecord record_;
 };
 
-template <class Shape>
-void Add(document::TdtpDocument& label, std::unique_ptr<Shape> shape, float left, float top, float width,
-         float height)
-{
-    shape->SetBounds(left, top, width, height);
-    label.Pages(0)->AddChild(std::move(shape));
-}
-
-values::ValueSource FieldSource(int field, const char* keyType = "")
-{
-    values::ValueSource source;
-    source.valueType = 2;
-    source.fieldNumber = field;
-    source.special.keyType = QString::fromLatin1(keyType);
-    return source;
-}
-
-std::unique_ptr<labelshapes::TdtpBarCodeShape> FieldBarcode(barcode::TBarcodeType type, int field,
-                                                            const char* design, const char* keyType)
-{
-    auto shape = std::make_unique<labelshapes::TdtpBarCodeShape>();
-    shape->SetInsertionDefaults();
-    shape->Barcode().SetTyp(type);
-    shape->SetText(QString::fromLatin1(design));
-    shape->SetTextAff(QStringLiteral("[*%1*]").arg(field));
-    shape->SetSource(FieldSource(field, keyType));
-    return shape;
-}
-
-std::unique_ptr<document::TdtpDocument> BenchLabel()
-{
-    auto label = std::make_unique<document::TdtpDocument>();
-    label->SetPageWidth(66.67f);
-    label->SetPageHeight(25.4f);
-    label->SetUndoEnabled(false);
-    Add(*label, FieldBarcode(barcode::bcCode128B, 1, "X", ""), 2, 2, 38, 12);
-    Add(*label, FieldBarcode(barcode::bcCodeEAN13, 3, "400000000001", "EAN13"), 41, 2, 24, 21);
-    auto text = std::make_unique<labelshapes::TdtpTexteetenduShape>();
-    text->SetText(QStringLiteral("[*2*]"));
-    text->SetSource(FieldSource(2));
-    text->SetFontHeightPoints(8);
-    Add(*label, std::move(text), 2, 16, 38, 6);
-    return label;
-}
-
 void BM_DatabaseRunToPdf(benchmark::State& state)
 {
     const int records = int(state.range(0));
     const bool normal = state.range(1) != 0;   // "Normale" (through the caches) or "Fin"
-    auto label = BenchLabel();
+    auto label = bench::ArticleLabel();
     values::Tvaleurspeciale calculator;
     RunSetup setup;
     setup.labelPage = label->Pages(0);
-    setup.layout = {66.67, 25.4, 215.9, 279.4, 4.72, 12.7, 3.19, 0, false, sheet::Unit::Millimetre};
+    setup.layout = bench::Avery5160();
     setup.calculator = &calculator;
     setup.hooks = LabelShapeHooks();
     setup.normalBarcodeQuality = normal;
@@ -136,12 +92,4 @@ BENCHMARK(BM_DatabaseRunToPdf)
 } // namespace
 } // namespace tessaly::print
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks<QGuiApplication>(argc, argv); }

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "common/OffscreenMain.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace tessaly;
@@ -81,13 +83,4 @@ BENCHMARK(BM_PaintToCanvasA4At300Dpi)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks<QApplication>(argc, argv); }

@@ -3,12 +3,14 @@
 #include "TempFolder.h"
 
 #include "data/ArticleBase.h"
+#include "data/Statements.h"
 #include "data/dbf/DbfError.h"
 #include "data/dbf/DbfTable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -184,6 +186,42 @@ TEST(DbfTable, ValuesThatDoNotFitAreRefusedAndTheRecordKept)
     EXPECT_TRUE(base.pmajquantite(7, 999));
     EXPECT_TRUE(base.pmajquantite(7, -99));
     EXPECT_EQ(base.findArticle(7)->quantite, -99);
+}
+
+// Resident kilobytes of this process's mappings of `file` (from /proc/self/smaps).
+long ResidentKiBOf(const std::string& file)
+{
+    std::ifstream smaps("/proc/self/smaps");
+    long total = 0;
+    bool inFile = false;
+    for (std::string line; std::getline(smaps, line);) {
+        unsigned long start = 0, end = 0;
+        char permissions[5] = {};
+        if (std::sscanf(line.c_str(), "%lx-%lx %4s", &start, &end, permissions) == 3)   // a mapping's first line
+            inFile = line.size() >= file.size() && line.compare(line.size() - file.size(), file.size(), file) == 0;
+        else if (inFile && line.rfind("Rss:", 0) == 0)
+            total += std::stol(line.substr(4));
+    }
+    return total;
+}
+
+TEST(DbfTable, ScansOfALargeTableHoldAWindowOfItNotTheWholeFile)
+{
+    TempFolder dir;
+    constexpr int kRecords = 24000;   // 36 MB of records
+    {
+        ArticleBase base(dir.folder());
+        std::vector<ArticleRecord> records;
+        for (int n = 1; n <= kRecords; ++n)
+            records.push_back(Article(n, "r" + std::to_string(n)));
+        base.appendArticles(records);
+    }
+    ArticleBase base(dir.folder());   // reopening rebuilds and saves the index: one scan
+    ASSERT_EQ(base.prequetebase("", fconstruittri(0, false)), std::size_t(kRecords));   // the list query: another
+    EXPECT_LT(ResidentKiBOf(dir.file("article.dbf")), 20 * 1024);
+    for (const int row : {0, 9000, kRecords - 1})
+        EXPECT_EQ(base.list().value(std::size_t(row), "f1"), "r" + std::to_string(row + 1));
+    EXPECT_EQ(base.findArticle(17000)->f[0], "r17000");
 }
 
 TEST(DbfTable, PackRemovesDeletedRecordsOnly)

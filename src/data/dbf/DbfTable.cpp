@@ -4,6 +4,7 @@
 #include "data/dbf/FieldCodec.h"
 #include "lang/CodePage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -145,9 +146,19 @@ void DbfTable::openFile()
     if (fd_ < 0)
         throw DbfError("Could not open the table file \"" + path_ + "\": " + std::strerror(errno));
     try {
-        const std::uint64_t size = fileSize();
-        map(size);
-        header_ = ParseDbfHeader({reinterpret_cast<const std::uint8_t*>(data_), mappedSize_}, size, path_);
+        // Another process appending writes its records before the count: a count read after the
+        // size may be ahead of it. The file has then grown since, and is read again.
+        for (;;) {
+            const std::uint64_t size = fileSize();
+            map(size);
+            try {
+                header_ = ParseDbfHeader({reinterpret_cast<const std::uint8_t*>(data_), mappedSize_}, size, path_);
+                break;
+            } catch (const DbfError&) {
+                if (fileSize() == size)
+                    throw;
+            }
+        }
     } catch (...) {
         unmap();
         ::close(fd_);
@@ -176,6 +187,18 @@ void DbfTable::map(std::uint64_t size)
     mappedSize_ = size;
 }
 
+void DbfTable::releaseRecords(std::uint32_t first, std::uint32_t end) const
+{
+    const std::uint64_t page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t from = header_.headerLength + std::uint64_t(first) * header_.recordLength;
+    const std::uint64_t to = std::min<std::uint64_t>(header_.headerLength + std::uint64_t(end) * header_.recordLength,
+                                                     mappedSize_);
+    // Whole pages inside the range only: the records around it stay mapped as they are.
+    const std::uint64_t start = (from + page - 1) / page * page, stop = to / page * page;
+    if (data_ && start < stop)
+        ::madvise(const_cast<char*>(data_) + start, stop - start, MADV_DONTNEED);
+}
+
 void DbfTable::unmap()
 {
     if (data_)
@@ -184,23 +207,54 @@ void DbfTable::unmap()
     mappedSize_ = 0;
 }
 
-void DbfTable::refresh()
+namespace {
+
+struct PrefixCounts {
+    std::uint32_t recordCount = 0;
+    std::uint16_t headerLength = 0;
+    std::uint16_t recordLength = 0;
+    bool operator==(const PrefixCounts&) const = default;
+};
+
+bool ReadPrefixCounts(int fd, PrefixCounts& counts)
 {
     std::uint8_t prefix[kDbfPrefixSize];
-    if (!ReadAll(fd_, reinterpret_cast<char*>(prefix), sizeof prefix, 0))
-        throw DbfError("The table file \"" + path_ + "\" is damaged: the file is too short");
-    const std::uint32_t count = static_cast<std::uint32_t>(prefix[4]) | (static_cast<std::uint32_t>(prefix[5]) << 8)
+    if (!ReadAll(fd, reinterpret_cast<char*>(prefix), sizeof prefix, 0))
+        return false;
+    counts.recordCount = static_cast<std::uint32_t>(prefix[4]) | (static_cast<std::uint32_t>(prefix[5]) << 8)
         | (static_cast<std::uint32_t>(prefix[6]) << 16) | (static_cast<std::uint32_t>(prefix[7]) << 24);
-    const auto headerLength = static_cast<std::uint16_t>(prefix[8] | (prefix[9] << 8));
-    const auto recordLength = static_cast<std::uint16_t>(prefix[10] | (prefix[11] << 8));
-    if (headerLength != header_.headerLength || recordLength != header_.recordLength)
+    counts.headerLength = static_cast<std::uint16_t>(prefix[8] | (prefix[9] << 8));
+    counts.recordLength = static_cast<std::uint16_t>(prefix[10] | (prefix[11] << 8));
+    return true;
+}
+
+} // namespace
+
+void DbfTable::refresh()
+{
+    // Another process may be rewriting the header while it is read, and a read racing a write can
+    // see the count half updated (255 -> 256 read as 511). A read that the next one does not
+    // repeat, or that counts more records than the file holds, is read again for a while before
+    // the file counts as damaged.
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    PrefixCounts first, second;
+    std::uint64_t size = 0;
+    for (;;) {
+        if (!ReadPrefixCounts(fd_, first) || !ReadPrefixCounts(fd_, second))
+            throw DbfError("The table file \"" + path_ + "\" is damaged: the file is too short");
+        size = fileSize();
+        const bool fits = second.headerLength + std::uint64_t(second.recordCount) * second.recordLength <= size;
+        if ((first == second && fits) || std::chrono::steady_clock::now() > deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (second.headerLength != header_.headerLength || second.recordLength != header_.recordLength)
         throw DbfError("The table file \"" + path_ + "\" is damaged: its header changed while it was open");
-    const std::uint64_t size = fileSize();
-    if (headerLength + std::uint64_t(count) * recordLength > size)
+    if (second.headerLength + std::uint64_t(second.recordCount) * second.recordLength > size)
         throw DbfError("The table file \"" + path_ + "\" is damaged: the header counts more records than the file holds");
     if (size != mappedSize_)
         map(size);
-    header_.recordCount = count;
+    header_.recordCount = second.recordCount;
 }
 
 int DbfTable::fieldIndex(std::string_view name) const

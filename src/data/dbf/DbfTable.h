@@ -49,6 +49,19 @@ public:
         return recordBytes(record).substr(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
     }
     std::string text(std::uint32_t record, int field) const;
+    // Lets go of the memory that reading records [first, end) brought in (the file keeps them): a
+    // scan of a large table then holds a window of it, not the whole file.
+    void releaseRecords(std::uint32_t first, std::uint32_t end) const;
+    // For a scan at `position`: once it is kScanWindow records past `released`, releases the
+    // records in between and moves `released` up to it.
+    void releaseBehind(std::size_t& released, std::size_t position) const
+    {
+        if (position - released >= kScanWindow) {
+            releaseRecords(static_cast<std::uint32_t>(released), static_cast<std::uint32_t>(position));
+            released = position;
+        }
+    }
+    static constexpr std::size_t kScanWindow = 8192;   // about 12 MB of article records
     std::optional<std::int64_t> integer(std::uint32_t record, int field) const;
 
     // A blank record (not deleted, every slot blank) and a way to fill it.

@@ -81,10 +81,13 @@ bool NumIndex::load(DbfTable& table)
 
 void NumIndex::buildFrom(DbfTable& table, std::uint32_t first)
 {
-    for (std::uint32_t r = first; r < table.recordCount(); ++r)
+    std::size_t released = first;
+    for (std::uint32_t r = first; r < table.recordCount(); ++r) {
         if (!table.isDeleted(r))
             if (const auto key = table.integer(r, field_))
                 add(*key, r);
+        table.releaseBehind(released, r);
+    }
     covered_ = table.recordCount();
 }
 

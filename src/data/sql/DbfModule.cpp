@@ -59,6 +59,7 @@ struct Cursor : sqlite3_vtab_cursor {
     std::uint32_t end = 0;
     std::vector<std::size_t> ahead; // offsets in a record to fetch ahead during a full scan
     std::vector<TextFilter> filters; // tests a full scan applies before SQLite sees a row
+    std::size_t released = 0;       // a full scan has let go of the records before this one
     std::uint32_t record() const { return listed ? list[position] : static_cast<std::uint32_t>(position); }
 };
 
@@ -261,6 +262,7 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char* idxStr, int argc, 
         c->table->refresh();
         c->list.clear();
         c->position = 0;
+        c->released = 0;
         c->listed = plan != kFullScan;
         c->ahead = c->listed ? std::vector<std::size_t>() : PrefetchOffsets(*c->table, idxNum >> kPlanBits);
         c->filters = c->listed ? std::vector<TextFilter>() : MakeFilters(idxStr, argc, argv);
@@ -292,6 +294,8 @@ int Next(sqlite3_vtab_cursor* base)
     auto* c = static_cast<Cursor*>(base);
     ++c->position;
     SkipRejected(c);
+    if (!c->listed)
+        c->table->releaseBehind(c->released, c->position);
     return SQLITE_OK;
 }
 
