@@ -86,6 +86,7 @@ BENCHMARK(BM_DatabaseRunToPdf)
     ->Args({1000, 0})
     ->Args({10000, 1})
     ->Args({10000, 0})
+    ->Args({30000, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
