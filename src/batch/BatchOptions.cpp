@@ -166,7 +166,8 @@ Prints the labels of a saved project without a window, through the same print ru
 application's print command.
 
   --folder DIR      program folder whose article table (article.dbf), import settings
-                    (TLYIMPORT.PAR) apply; default: the folder of this executable
+                    (TLYIMPORT.PAR) and font files (.ttf, .otf, .ttc in it or in its fonts
+                    subfolder) apply; default: the folder of this executable
   --mode MODE       pages: full sheets; labels: a number of labels; database: one label per
                     copy of every article record (all records, in creation order, each
                     'quantite' times). Default: database when the label uses record fields,
@@ -180,7 +181,7 @@ application's print command.
   --png DIR         writes sheet-0001.png, sheet-0002.png, ... into DIR (created when missing)
   --dpm N           PNG resolution in pixels per millimetre (default 11.811024 = 300 DPI)
   --printer NAME    prints one job per sheet on the installed printer NAME
-  --fine            barcode quality "Fin" (default "Normale")
+  --fine            barcode quality "Fin" (default: the quality saved with the project)
   --help            shows this text
 
 Exit status: 0 printed; 2 wrong command line; 3 project missing or damaged; 4 article table
