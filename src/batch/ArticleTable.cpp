@@ -26,17 +26,18 @@ void ImportArticles(data::ArticleBase& base, const std::string& programFolder, c
                                               " lines were not stored (the table is locked)");
 }
 
-void ListAllArticles(data::ArticleBase& base)
+std::unique_ptr<data::ArticleStream> ListAllArticles(data::ArticleBase& base)
 {
-    std::size_t rows = 0;
+    std::unique_ptr<data::ArticleStream> rows;
     try {
         base.pouvrebase();
-        rows = base.prequetebase("", data::fconstruittri(0, false));
+        rows = std::make_unique<data::ArticleStream>(base, "", data::fconstruittri(0, false));
     } catch (const std::exception& error) {
         throw BatchError(ExitCode::Table, "cannot read the article table " + base.tablePath() + ": " + error.what());
     }
-    if (rows == 0)
+    if (rows->rowCount() == 0)
         throw BatchError(ExitCode::Table, "the article table " + base.tablePath() + " holds no record to print");
+    return rows;
 }
 
 } // namespace tessaly::batch

@@ -8,6 +8,7 @@
 #include "document/shapes/TextFonts.h"
 #include "document/shapes/TextShape.h"
 #include "labelshapes/LabelShapes.h"
+#include "print/ArticleStreamCursor.h"
 #include "print/LabelShapeHooks.h"
 #include "print/PrintCommand.h"
 #include "sheet/SheetGrid.h"
@@ -63,7 +64,7 @@ print::ProgressCallback ProgressWriter(std::ostream& errors, bool showProgress)
 
 // The single call into the print service: the print command's own dispatch of the active tab.
 print::RunResult RunPrintService(PrintMode mode, const print::RunSetup& setup, print::SheetSink& sink,
-                                 const BatchOptions& options, int start, data::ArticleBase& base)
+                                 const BatchOptions& options, int start, data::ArticleStream* rows)
 {
     print::PrintCommandInput input;
     input.activeTab = TabOf(mode);
@@ -71,8 +72,10 @@ print::RunResult RunPrintService(PrintMode mode, const print::RunSetup& setup, p
     input.labels = options.count;
     input.labelStart = start;
     input.database.start = start;
-    ArticleListCursor records(base.list());
-    return print::RunPrintCommand(setup, sink, mode == PrintMode::Database ? &records : nullptr, input);
+    std::optional<print::ArticleStreamCursor> records;
+    if (rows)
+        records.emplace(*rows);
+    return print::RunPrintCommand(setup, sink, records ? &*records : nullptr, input);
 }
 
 std::string WithSeparator(std::string folder)
@@ -95,8 +98,9 @@ void Print(const BatchOptions& options, std::ostream& errors, bool showProgress)
     data::ArticleBase base(folder);
     if (!options.importFile.empty())
         ImportArticles(base, folder, options.importFile);
+    std::unique_ptr<data::ArticleStream> rows;
     if (mode == PrintMode::Database)
-        ListAllArticles(base);
+        rows = ListAllArticles(base);
 
     std::unique_ptr<BatchOutput> output = OpenOutput(options);
     values::Tvaleurspeciale calculator;
@@ -108,7 +112,7 @@ void Print(const BatchOptions& options, std::ostream& errors, bool showProgress)
     setup.normalBarcodeQuality = !(options.fine || input.fineBarcodeQuality);
     setup.progress = ProgressWriter(errors, showProgress);
 
-    const print::RunResult result = RunPrintService(mode, setup, output->Sink(), options, start, base);
+    const print::RunResult result = RunPrintService(mode, setup, output->Sink(), options, start, rows.get());
     if (showProgress)
         errors << '\n';
     if (!result.Completed())

@@ -97,6 +97,20 @@ std::size_t ArticleBase::prequetebase(std::string_view restriction, std::string_
     return pcomptefiches();
 }
 
+std::unique_ptr<SqlRowStream> ArticleBase::streamList(std::string_view restriction, std::string_view order)
+{
+    return engine_.stream(ListStatement(restriction, order));
+}
+
+std::size_t ArticleBase::countList(std::string_view restriction)
+{
+    std::string statement = "select count(*) from article";
+    if (!restriction.empty())
+        statement += " where " + std::string(restriction);
+    const RowSet rows = engine_.query(statement);
+    return rows.rowCount() == 1 ? std::size_t(ParseWholeNumber(rows.value(0, 0)).value_or(0)) : 0;
+}
+
 std::size_t ArticleBase::pcomptefiches()
 {
     storedCount_ = list_.rowCount();

@@ -52,6 +52,10 @@ public:
     // Rebuilds the list from the restriction W and the order O; throws SqlError and leaves
     // the list as it was when the statement fails. Returns the number of rows.
     std::size_t prequetebase(std::string_view restriction, std::string_view order);
+    // The list query read row by row instead of copied (runs over tables too large to hold),
+    // and the number of rows it gives. Throw SqlError.
+    std::unique_ptr<SqlRowStream> streamList(std::string_view restriction, std::string_view order);
+    std::size_t countList(std::string_view restriction);
     // Stores the number of rows of the list and returns it.
     std::size_t pcomptefiches();
     std::size_t storedRowCount() const { return storedCount_; }

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include "data/ArticleBase.h"
+#include "data/ArticleStream.h"
 #include "data/Statements.h"
 #include "data/dbf/DbfError.h"
 #include "data/dbf/DbfTable.h"
@@ -126,6 +127,29 @@ TEST_F(ArticleBaseTest, AQuoteInAValueIsMatchedLiterallyAndNeverWidensTheList)
     search.tab = SearchTab::Simple;
     search.searchValue = "\" OR 1=1 OR f1 like \"";
     EXPECT_EQ(list(search), "");
+}
+
+TEST_F(ArticleBaseTest, TheStreamedListGivesTheListsRowsOneAtATime)
+{
+    fill();
+    RestrictionInputs in;
+    in.tab = SearchTab::Simple;
+    in.searchValue = "ap";   // apple, apricot, Apple pie
+    const std::string restriction = fconstruitcritere(in);
+    base.prequetebase(restriction, fconstruittri(1, true));
+    ArticleStream stream(base, restriction, fconstruittri(1, true));
+    ASSERT_EQ(stream.rowCount(), base.list().rowCount());
+    EXPECT_FALSE(stream.hasCurrentRecord());
+    for (const std::size_t row : {0u, 2u, 1u, 1u}) {   // forward, then back: the query starts again
+        ASSERT_TRUE(stream.moveTo(row));
+        base.list().moveTo(row);
+        EXPECT_EQ(stream.recordNumber(), base.list().recordNumber()) << row;
+        EXPECT_EQ(stream.fieldValue(1), base.list().fieldValue(1)) << row;
+        EXPECT_EQ(stream.quantity(), base.list().quantity()) << row;
+    }
+    EXPECT_FALSE(stream.moveTo(3));
+    EXPECT_FALSE(stream.hasCurrentRecord());
+    EXPECT_EQ(stream.fieldValue(1), "");
 }
 
 TEST_F(ArticleBaseTest, ARejectedListStatementKeepsThePreviousList)

@@ -14,21 +14,30 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+std::vector<std::string> ColumnNames(sqlite3_stmt* stmt)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+        names.emplace_back(sqlite3_column_name(stmt, i));
+    return names;
+}
+
+// The values of the row the statement stands on, added to `rows`.
+void AddRow(sqlite3_stmt* stmt, RowSet& rows)
+{
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        rows.addValue(text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
+                           : std::string_view());
+    }
+}
+
 RowSet CollectRows(sqlite3* db, sqlite3_stmt* stmt)
 {
-    const int columns = sqlite3_column_count(stmt);
-    std::vector<std::string> names;
-    for (int i = 0; i < columns; ++i)
-        names.emplace_back(sqlite3_column_name(stmt, i));
-    RowSet rows(std::move(names));
+    RowSet rows(ColumnNames(stmt));
     int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            rows.addValue(text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)))
-                               : std::string_view());
-        }
-    }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        AddRow(stmt, rows);
     if (rc != SQLITE_DONE)
         throw SqlError(sqlite3_errmsg(db));
     return rows;
@@ -98,6 +107,28 @@ RowSet SqlEngine::query(std::string_view statement)
 {
     Statement s{prepare(statement)};
     return CollectRows(db_, s.stmt);
+}
+
+std::unique_ptr<SqlRowStream> SqlEngine::stream(std::string_view statement)
+{
+    return std::unique_ptr<SqlRowStream>(new SqlRowStream(db_, prepare(statement)));
+}
+
+SqlRowStream::SqlRowStream(sqlite3* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt), columns_(ColumnNames(stmt)) {}
+
+SqlRowStream::~SqlRowStream() { sqlite3_finalize(stmt_); }
+
+bool SqlRowStream::next(RowSet& row)
+{
+    row = RowSet(columns_);
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) {
+        AddRow(stmt_, row);
+        return true;
+    }
+    if (rc != SQLITE_DONE)
+        throw SqlError(sqlite3_errmsg(db_));
+    return false;
 }
 
 RowSet QueryRows(sqlite3* db, std::string_view sql)

@@ -4,6 +4,7 @@
 #include "data/sql/DbfModule.h"
 #include "data/sql/RowSet.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,25 @@ namespace tessaly::data {
 // Runs one SQL statement (already in SQLite's syntax) on a connection and copies its rows.
 // Throws SqlError with the engine's message.
 RowSet QueryRows(sqlite3* db, std::string_view sql);
+
+// The rows of one statement read one at a time: memory holds the current row, not the result.
+class SqlRowStream {
+public:
+    ~SqlRowStream();
+    SqlRowStream(const SqlRowStream&) = delete;
+    SqlRowStream& operator=(const SqlRowStream&) = delete;
+    // Puts the next row into `row` (a RowSet of that one row); false after the last row.
+    // Throws SqlError with the engine's message.
+    bool next(RowSet& row);
+
+private:
+    friend class SqlEngine;
+    SqlRowStream(sqlite3* db, sqlite3_stmt* stmt);
+
+    sqlite3* db_;
+    sqlite3_stmt* stmt_;
+    std::vector<std::string> columns_;
+};
 
 class SqlEngine {
 public:
@@ -30,6 +50,8 @@ public:
     // double-quoted literals are turned into SQL literals first. Throws SqlError with the
     // engine's message.
     RowSet query(std::string_view statement);
+    // The same statement read row by row; the stream must not outlive the engine.
+    std::unique_ptr<SqlRowStream> stream(std::string_view statement);
     // Runs one statement that returns no rows; returns the number of rows it changed.
     int execute(std::string_view statement);
 
