@@ -190,11 +190,13 @@ TEST(ProjectCommands, DefaultLabelPriority)
     for (const Case& c : cases) {
         ProjectSession session;
         session.drawLabel(30, 20);
-        if (c.editable)
+        if (c.editable) {
             ASSERT_TRUE(session.commands.SaveProjectTo(session.folder.file("deflab.tly")));
+        }
         session.drawLabel(40, 25);
-        if (c.locked)
+        if (c.locked) {
             ASSERT_TRUE(session.commands.SaveProjectTo(session.folder.file("deflabb.tly")));
+        }
         session.commands.ResetLabelDocument();
         EXPECT_EQ(tessaly::app::OpenDefaultLabel(session.commands), c.lock);
         EXPECT_EQ(session.sheet.pageSize(), c.opened);

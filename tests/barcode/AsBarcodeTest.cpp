@@ -260,8 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
     Barcode, TextLineChoice,
     ::testing::Values(
         LineCase{"Data", bcCode39, "AB12", "", "", bcoCode, {"AB12"}},
-        LineCase{"Mask", bcCode39, "12345", "", "??-??", bcoCode, {"12-345"}},
-        LineCase{"AltText", bcCode39, "AB12", "[*3*]", "??-??", bcoCode, {"[*3*]"}},
+        LineCase{"Mask", bcCode39, "12345", "", "?\?-?\?", bcoCode, {"12-345"}},
+        LineCase{"AltText", bcCode39, "AB12", "[*3*]", "?\?-?\?", bcoCode, {"[*3*]"}},
         LineCase{"AltTextEqualToText", bcCode39, "AB12", "AB12", "", bcoCode, {"AB12"}},
         LineCase{"Function1Hidden", bcCodeEAN128B, "10" + std::string(1, kFnc1) + "AB", "", "",
                  bcoCode, {"10AB"}},
@@ -274,9 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DisplayMask, QuestionMarksTakeDataCharacters)
 {
-    EXPECT_EQ(applyDisplayMask("??-??", "1234"), "12-34");
-    EXPECT_EQ(applyDisplayMask("??-??", "12345"), "12-345");
-    EXPECT_EQ(applyDisplayMask("(??)", "1"), "(1)");
+    EXPECT_EQ(applyDisplayMask("?\?-?\?", "1234"), "12-34");
+    EXPECT_EQ(applyDisplayMask("?\?-?\?", "12345"), "12-345");
+    EXPECT_EQ(applyDisplayMask("(?\?)", "1"), "(1)");
     EXPECT_EQ(applyDisplayMask("", "123"), "123");
 }
 
