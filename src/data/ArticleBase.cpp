@@ -104,10 +104,7 @@ std::unique_ptr<SqlRowStream> ArticleBase::streamList(std::string_view restricti
 
 std::size_t ArticleBase::countList(std::string_view restriction)
 {
-    std::string statement = "select count(*) from article";
-    if (!restriction.empty())
-        statement += " where " + std::string(restriction);
-    const RowSet rows = engine_.query(statement);
+    const RowSet rows = engine_.query("select count(*) from (" + ListStatement(restriction, "") + ")");
     return rows.rowCount() == 1 ? std::size_t(ParseWholeNumber(rows.value(0, 0)).value_or(0)) : 0;
 }
 

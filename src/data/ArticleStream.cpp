@@ -19,13 +19,11 @@ bool ArticleStream::moveTo(std::size_t row)
     while (next_ <= row) {
         if (!rows_->next(one)) {
             current_.clear();
-            row_.reset();
             return false;
         }
         ++next_;
     }
     current_.setRows(std::move(one));
-    row_ = row;
     return true;
 }
 

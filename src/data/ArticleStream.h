@@ -23,7 +23,6 @@ public:
     // Makes `row` (from 0) current; false, with no current row, when the query has no such row.
     // Throws SqlError.
     bool moveTo(std::size_t row);
-    std::optional<std::size_t> currentRow() const { return row_; }
 
     bool hasCurrentRecord() const override { return current_.hasCurrentRecord(); }
     std::string fieldValue(int n) const override { return current_.fieldValue(n); }
@@ -38,7 +37,6 @@ private:
     std::unique_ptr<SqlRowStream> rows_;
     std::size_t next_ = 0;   // the row the stream gives next
     ArticleList current_;    // the current row alone
-    std::optional<std::size_t> row_;
 };
 
 } // namespace tessaly::data

@@ -21,7 +21,7 @@ bool DrawsAsVector(const TdtpShape& shape)
 // fall on whole device pixels exactly as in the bitmap pipeline.
 bool IsUpright(const QTransform& t)
 {
-    return t.m12() == 0 && t.m21() == 0 && t.m11() > 0 && t.m22() > 0 && t.type() <= QTransform::TxScale;
+    return t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0;
 }
 
 void PaintOwnVector(TdtpShape& shape, QPainter& canvas, const QTransform& localToDevice, const TDeviceContext& dc)

@@ -164,7 +164,8 @@ bool PaintPageVector(TdtpDocument& document, int pageIndex, QPainter& canvas, QP
     dc.BackColor = ColorToRgb(page->PageColor(), 0);
     canvas.save();
     canvas.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    const bool drawn = RenderVector(*page, canvas, QTransform::fromScale(dpm, dpm) * QTransform::fromTranslate(origin.x(), origin.y()), dc);
+    const QTransform pageToDevice = QTransform::fromScale(dpm, dpm) * QTransform::fromTranslate(origin.x(), origin.y());
+    const bool drawn = RenderVector(*page, canvas, pageToDevice, dc);
     canvas.restore();
     if (document.Performance() == TdtpDocPerformanceType::dpMemoryOverSpeed)
         page->FreeCaches();

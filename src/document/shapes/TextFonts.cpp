@@ -55,16 +55,16 @@ QSize PixelExtent(const QFont& font, const QString& text)
     return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
 }
 
-int RegisterFolderFonts(const QString& folder)
+std::vector<int> RegisterFolderFonts(const QString& folder)
 {
     const QStringList patterns{QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc"),
                                QStringLiteral("*.otc")};
-    int registered = 0;
+    std::vector<int> registered;
     for (const QString& path : {folder, QDir(folder).filePath(QStringLiteral("fonts"))}) {
         const QDir dir(path);
         for (const QFileInfo& file : dir.entryInfoList(patterns, QDir::Files | QDir::Readable, QDir::Name))
-            if (QFontDatabase::addApplicationFont(file.absoluteFilePath()) >= 0)
-                ++registered;
+            if (const int id = QFontDatabase::addApplicationFont(file.absoluteFilePath()); id >= 0)
+                registered.push_back(id);
     }
     return registered;
 }

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <vector>
+
 namespace tessaly::document {
 
 // A font of `family` with the style bits (fsBold, fsItalic, fsUnderline, fsStrikeOut).
@@ -19,7 +21,8 @@ QSize PixelExtent(const QFont& font, const QString& text);
 
 // Makes the font files (.ttf, .otf, .ttc, .otc) of the program folder and of its "fonts"
 // subfolder available to labels, so that a label designed with a font shipped there prints the
-// same on any machine. Unreadable files are skipped. Returns the number of files registered.
-int RegisterFolderFonts(const QString& folder);
+// same on any machine. Unreadable files are skipped. Returns the font database's ids of the files
+// registered.
+std::vector<int> RegisterFolderFonts(const QString& folder);
 
 }  // namespace tessaly::document
