@@ -82,14 +82,7 @@ LayoutRecord MakeLayoutRecord(const sheet::SheetLayout& layout, int sizeListInde
 {
     LayoutRecord record;
     record.sizeListIndex = sizeListIndex;
-    record.pageWidth = sheet::ToFloat32(layout.pageWidth);
-    record.pageHeight = sheet::ToFloat32(layout.pageHeight);
-    record.labelWidth = sheet::ToFloat32(layout.labelWidth);
-    record.labelHeight = sheet::ToFloat32(layout.labelHeight);
-    record.outerMarginX = sheet::ToFloat32(layout.outerMarginX);
-    record.outerMarginY = sheet::ToFloat32(layout.outerMarginY);
-    record.gapX = sheet::ToFloat32(layout.gapX);
-    record.gapY = sheet::ToFloat32(layout.gapY);
+    sheet::CopySheetLengths(layout, record, [](double length) { return sheet::ToFloat32(length); });
     record.unit = layout.unit == sheet::Unit::Inch ? 2 : 1;
     record.verticalOrientation = layout.verticalOrientation ? 1 : 0;
     record.fineBarcodeQuality = fineBarcodeQuality ? 1 : 0;
@@ -108,14 +101,7 @@ std::optional<sheet::Unit> RecordUnit(const LayoutRecord& record)
 sheet::SheetLayout ToSheetLayout(const LayoutRecord& record, sheet::Unit currentUnit)
 {
     sheet::SheetLayout layout;
-    layout.labelWidth = record.labelWidth;
-    layout.labelHeight = record.labelHeight;
-    layout.pageWidth = record.pageWidth;
-    layout.pageHeight = record.pageHeight;
-    layout.outerMarginX = record.outerMarginX;
-    layout.outerMarginY = record.outerMarginY;
-    layout.gapX = record.gapX;
-    layout.gapY = record.gapY;
+    sheet::CopySheetLengths(record, layout);
     layout.verticalOrientation = record.verticalOrientation == 1;
     layout.unit = RecordUnit(record).value_or(currentUnit);
     return layout;

@@ -48,17 +48,8 @@ SheetLayout InMillimetres(const SheetLayout& layout)
 LengthTexts PredefinedSizeTexts(const LabelSizeTable& table, int entry, Unit unit, char decimalSeparator)
 {
     SheetLayout mm;   // entry 0: its defaults are the full A4 page without margins or gaps
-    if (entry != 0) {
-        const LabelSize& size = table.Entry(entry);
-        mm.labelWidth = size.labelWidth;
-        mm.labelHeight = size.labelHeight;
-        mm.pageWidth = size.pageWidth;
-        mm.pageHeight = size.pageHeight;
-        mm.outerMarginX = size.outerMarginX;
-        mm.outerMarginY = size.outerMarginY;
-        mm.gapX = size.gapX;
-        mm.gapY = size.gapY;
-    }
+    if (entry != 0)
+        CopySheetLengths(table.Entry(entry), mm);
     const double factor = UnitFactor(unit);
     for (double* length : LengthsOf(mm))
         *length /= factor;

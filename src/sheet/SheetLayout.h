@@ -5,6 +5,7 @@
 #include "sheet/LengthText.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,21 @@ struct SheetLayout {
     bool verticalOrientation = false;
     Unit unit = Unit::Millimetre;
 };
+
+// Copies the eight lengths between the records that name them alike (a layout, the layout record
+// of a project, a label stock), each value passed through `convert`.
+template <class From, class To, class Convert = std::identity>
+void CopySheetLengths(const From& from, To& to, Convert convert = {})
+{
+    to.labelWidth = convert(from.labelWidth);
+    to.labelHeight = convert(from.labelHeight);
+    to.pageWidth = convert(from.pageWidth);
+    to.pageHeight = convert(from.pageHeight);
+    to.outerMarginX = convert(from.outerMarginX);
+    to.outerMarginY = convert(from.outerMarginY);
+    to.gapX = convert(from.gapX);
+    to.gapY = convert(from.gapY);
+}
 
 // The eight length fields in their fixed order: elargeur, ehauteur, edPageWidth,
 // edPageHeight, edOuterMarginX, edOuterMarginY, edBetweenMarginX, edBetweenMarginY.
